@@ -1,0 +1,2 @@
+list(APPEND SYTOMIR_GUI_SOURCES
+    catalogue/UMainCatalogue.cpp)
