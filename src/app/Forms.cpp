@@ -5,6 +5,7 @@
 #include "UDialog.h"
 #include "UMain.h"
 #include "UMessage.h"
+#include "UVvod.h"
 
 void CreateForms()
 {
@@ -15,10 +16,14 @@ void CreateForms()
     TApplication::Dispatch([] { fMain->FormCreate(); });
     FMessage = new TFMessage(fMain);
     fDialog = new TfDialog(fMain);
+    fVvod = new TfVvod(fMain);
+    fVvod->FormCreate();
 }
 
 void DestroyForms()
 {
+    delete fVvod;
+    fVvod = nullptr;
     delete fDialog;
     fDialog = nullptr;
     delete FMessage;
