@@ -1,8 +1,10 @@
 #include "UMy.h"
 
+#include "Errors.h"
 #include "Numbers.h"
 
 #include <QSettings>
+#include <cmath>
 
 TArraySave ArrSave;
 
@@ -67,4 +69,71 @@ void SortRac(TArraySave &rac) {
 
 void SortRac() {
     SortRac(ArrSave);
+}
+
+double VremyOf(const QTime &time) {
+    return (time.hour() * 60 + time.minute()) / 1440.0;
+}
+
+QTime VremyTime(double vremy) {
+    const double msPerDay = 86400000.0;
+    const double dayPart = std::fabs(vremy - std::trunc(vremy));
+    const qint64 ms = std::llround(dayPart * msPerDay) % static_cast<qint64>(msPerDay);
+    return QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
+}
+
+QString VremyText(double vremy) {
+    return VremyTime(vremy).toString(QStringLiteral("HH:mm"));
+}
+
+TRacionItem GrammEntry(double vremy, qint32 idProd, qint32 grams, const TProdValues &p) {
+    TRacionItem x;
+    x.vremy = vremy;
+    x.id_prod = idProd;
+    x.flag = true;
+    x.g = grams;
+    x.kkal = grams * p.kkal / 100;
+    x.bel = grams * p.bel / 100;
+    x.zir = grams * p.zir / 100;
+    x.ugl = grams * p.ugl / 100;
+    return x;
+}
+
+TRacionItem PorcEntry(double vremy, qint32 idProd, double count, qint32 idMif, qint32 gMera,
+                      double kkalMera, const TProdValues &p) {
+    TRacionItem x;
+    x.vremy = vremy;
+    x.id_prod = idProd;
+    x.flag = false;
+    x.g = RoundEven32(count * gMera);
+    x.id_porc = idMif;
+    x.kol_porc = count;
+    if (x.g != 0) {
+        x.kkal = p.kkal * x.g / 100;
+        x.bel = p.bel * x.g / 100;
+        x.zir = p.zir * x.g / 100;
+        x.ugl = p.ugl * x.g / 100;
+    } else {
+        x.kkal = count * kkalMera;
+    }
+    return x;
+}
+
+void AddRac(TArraySave &rac, const TRacionItem &item, bool listEmpty) {
+    TArraySave next;
+    if (!listEmpty)
+        next = rac;
+    next.append(item);
+    SortRac(next);
+    rac = std::move(next);
+}
+
+void ReplaceRac(TArraySave &rac, int index, const TRacionItem &item) {
+    if (index < 0 || index >= rac.size())
+        throw ERangeError();
+    TArraySave next = rac;
+    next.removeAt(index);
+    next.append(item);
+    SortRac(next);
+    rac = std::move(next);
 }

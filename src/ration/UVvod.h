@@ -42,4 +42,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
+// The captions that tell the dialog's mode.
+extern const QString VvodAddCaption;
+extern const QString VvodEditCaption;
+
 extern TfVvod *fVvod;

@@ -1,5 +1,6 @@
 list(APPEND SYTOMIR_CORE_SOURCES
-    ration/UMy.h ration/UMy.cpp)
+    ration/UMy.h ration/UMy.cpp
+    ration/RacionList.h ration/RacionList.cpp)
 list(APPEND SYTOMIR_GUI_SOURCES
     ration/UMainRation.cpp
     ration/UpDown.h ration/UpDown.cpp
