@@ -14,14 +14,18 @@ void TAnchors::Anchor(QWidget *child, int edges, bool stretch)
 
 bool TAnchors::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::Resize)
-        return false;
+    if (event->type() == QEvent::Resize && watched->isWidgetType())
+        Apply(static_cast<QWidget *>(watched));
+    return false;
+}
+
+void TAnchors::Apply(QWidget *parent)
+{
     for (auto it = fRules.cbegin(); it != fRules.cend(); ++it) {
         QWidget *child = it.key();
-        if (child->parentWidget() != watched)
+        if (child->parentWidget() != parent)
             continue;
         const Rule &r = it.value();
-        const QWidget *parent = child->parentWidget();
         QRect g = child->geometry();
         if (r.edges & Right) {
             const int right = parent->width() - r.right;
@@ -39,5 +43,4 @@ bool TAnchors::eventFilter(QObject *watched, QEvent *event)
         }
         child->setGeometry(g);
     }
-    return false;
 }

@@ -105,7 +105,10 @@ void TfMain::FormCreate()
 void TfMain::ScreenAdaptation(int screenWidth, int screenHeight)
 {
     if (screenHeight < 768) {
-        resize(width(), screenHeight - 30 - (frameGeometry().height() - height()));
+        const int newHeight = screenHeight - 30 - (frameGeometry().height() - height());
+        // The designed minimum height would refuse the lower window; step 2 lowers it.
+        setMinimumHeight(qMin(minimumHeight(), newHeight));
+        resize(width(), newHeight);
         setMinimumHeight(height());
         const int h = static_cast<int>(RoundEven(screenHeight / 2.0)) - 90;
         ui->Panel1->resize(ui->Panel1->width(), h);
@@ -121,6 +124,9 @@ void TfMain::ScreenAdaptation(int screenWidth, int screenHeight)
         ui->Panel_racion->resize(outerWidth - 10, ui->Panel_racion->height());
         ui->XiPanel2->resize(ui->Panel_racion->width() - 17, ui->XiPanel2->height());
         ui->XiPanel1->resize(ui->Panel_racion->width() - 17, ui->XiPanel1->height());
+        // The lists follow the list panel's width before their columns are worked out.
+        fAnchors->Apply(ui->XiPanel2);
+        fAnchors->Apply(ui->XiPanel1);
         const int strip = ui->Panel1->width();
         ui->Panel_Grup->resize(strip / 2 - 20, ui->Panel_Grup->height());
         ui->panel_prod->setGeometry(ui->Panel_Grup->width(), 0,

@@ -38,6 +38,9 @@ void CenterOver(QWidget *box, const QRect &over)
 {
     if (over.isNull())
         return;
+    // Outer sizes: frameGeometry() counts the window frame only once the platform window
+    // exists, so it is made first for a box never shown yet.
+    box->winId();
     const QRect outer = box->frameGeometry();
     box->move(CenterCoord(over.left(), over.width(), outer.width()),
               CenterCoord(over.top(), over.height(), outer.height()));
