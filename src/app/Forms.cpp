@@ -5,6 +5,8 @@
 #include "UDialog.h"
 #include "UMain.h"
 #include "UMessage.h"
+#include "UPorc.h"
+#include "USaveRacion.h"
 #include "UVvod.h"
 
 void CreateForms()
@@ -18,10 +20,16 @@ void CreateForms()
     fDialog = new TfDialog(fMain);
     fVvod = new TfVvod(fMain);
     fVvod->FormCreate();
+    fSaveRacion = new TfSaveRacion(fMain);
+    fPorc = new TfPorc(fMain);
 }
 
 void DestroyForms()
 {
+    delete fPorc;
+    fPorc = nullptr;
+    delete fSaveRacion;
+    fSaveRacion = nullptr;
     delete fVvod;
     fVvod = nullptr;
     delete fDialog;

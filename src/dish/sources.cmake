@@ -1,2 +1,5 @@
+list(APPEND SYTOMIR_CORE_SOURCES
+    dish/ReadyDish.h dish/ReadyDish.cpp)
 list(APPEND SYTOMIR_GUI_SOURCES
-    dish/UMainDish.cpp)
+    dish/UMainDish.cpp
+    dish/UPorc.h dish/UPorc.cpp dish/UPorc.ui)
