@@ -27,8 +27,8 @@
 QString BigDbPath();
 
 // A temporary folder standing in for the executable's folder, holding a fresh copy of
-// big.mdb as KKAL.mdb (and the shipped setting.ini defaults: none, so ReadIni's defaults);
-// AppDir() points at it while it lives.
+// big.mdb as KKAL.mdb and no setting.ini (so every setting has its default); AppDir()
+// points at it while it lives.
 class BenchFolder {
 public:
     BenchFolder();
@@ -43,7 +43,8 @@ private:
 };
 
 // A BenchFolder with the data module and every window created (CreateForms) for the
-// benchmark's whole run, destroyed after (DestroyForms). fMain is not shown unless asked.
+// benchmark's whole run, destroyed after (DestroyForms). fMain is shown and painted unless
+// showMain is false.
 class BenchForms {
 public:
     explicit BenchForms(bool showMain = true);
