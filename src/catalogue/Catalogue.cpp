@@ -1,0 +1,107 @@
+#include "Catalogue.h"
+
+#include "Numbers.h"
+
+#include <QHash>
+
+QList<TGrupNode> GrupDisplayOrder(const QList<TGrupRow> &rows) {
+    QHash<int, QList<int>> children; // parent key -> indexes into rows, in sibling order
+    for (int i = 0; i < rows.size(); ++i)
+        children[rows.at(i).parent].append(i);
+
+    QList<TGrupNode> order;
+    struct Frame {
+        const QList<int> *siblings;
+        int next;
+        int level;
+    };
+    const QList<int> none;
+    const auto top = children.constFind(0);
+    QList<Frame> stack{{top == children.constEnd() ? &none : &top.value(), 0, 0}};
+    while (!stack.isEmpty()) {
+        Frame &frame = stack.last();
+        if (frame.next >= frame.siblings->size()) {
+            stack.removeLast();
+            continue;
+        }
+        const TGrupRow &row = rows.at(frame.siblings->at(frame.next++));
+        const int level = frame.level;
+        order.append({row, level});
+        // Parent 0 means "no parent": a group with key 0 has no children of its own.
+        const auto kids = row.id == 0 ? children.constEnd() : children.constFind(row.id);
+        if (kids != children.constEnd())
+            stack.append({&kids.value(), 0, level + 1});
+    }
+    return order;
+}
+
+QString GroupChooserText(const QString &parentName, const QString &name) {
+    if (parentName.isNull())
+        return name;
+    return parentName + QStringLiteral(" : ") + name;
+}
+
+QString MeasuresCaption(const QString &productName) {
+    return QStringLiteral("Меры для продукта \"") + productName + QLatin1Char('"');
+}
+
+namespace {
+
+bool IsControl(QChar key) {
+    return key.unicode() < 0x20 || key.unicode() == 0x7f;
+}
+
+const QChar Backspace(0x08);
+
+// "." and "," both stand for the decimal separator, and a number holds one at most.
+QChar Separator(const QString &text) {
+    const QChar sep = DecimalSeparator();
+    return text.contains(sep) ? QChar() : sep;
+}
+
+bool IsSeparatorKey(QChar key) {
+    return key == QLatin1Char('.') || key == QLatin1Char(',') || key == DecimalSeparator();
+}
+
+bool IsDigit(QChar key) {
+    return key >= QLatin1Char('0') && key <= QLatin1Char('9');
+}
+
+} // namespace
+
+QChar FloatFieldChar(QChar key, const QString &text) {
+    if (IsControl(key))
+        return key;
+    if (IsSeparatorKey(key))
+        return Separator(text);
+    if (IsDigit(key) || key == QLatin1Char('E') || key == QLatin1Char('e'))
+        return key;
+    return QChar();
+}
+
+QChar DecimalChar(QChar key, const QString &text) {
+    if (IsSeparatorKey(key))
+        return Separator(text);
+    return WholeChar(key);
+}
+
+QChar WholeChar(QChar key) {
+    if (IsDigit(key) || key == Backspace)
+        return key;
+    return QChar();
+}
+
+QString CutToOneDecimal(const QString &text) {
+    const int at = text.indexOf(DecimalSeparator());
+    if (at < 0 || text.size() <= at + 2)
+        return text;
+    return text.left(at + 2);
+}
+
+double MeasureKcal(double grams, double kkalPer100) {
+    return grams * kkalPer100 / 100;
+}
+
+qint32 MeasureGrams(double kcal, double kkalPer100) {
+    return RoundEven32(kcal * 100 / kkalPer100);
+}
