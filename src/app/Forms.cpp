@@ -1,6 +1,7 @@
 #include "Forms.h"
 
 #include "Application.h"
+#include "UBludo.h"
 #include "UDM.h"
 #include "UDialog.h"
 #include "ULevelGrup.h"
@@ -32,6 +33,7 @@ void CreateForms()
     fVvod = new TfVvod(fMain);
     fVvod->FormCreate();
     fSaveRacion = new TfSaveRacion(fMain);
+    fBludo = new TfBludo(fMain);
     fPorc = new TfPorc(fMain);
 }
 
@@ -39,6 +41,8 @@ void DestroyForms()
 {
     delete fPorc;
     fPorc = nullptr;
+    delete fBludo;
+    fBludo = nullptr;
     delete fSaveRacion;
     fSaveRacion = nullptr;
     delete fVvod;

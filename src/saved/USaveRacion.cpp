@@ -3,6 +3,7 @@
 
 #include "Numbers.h"
 #include "SavedRations.h"
+#include "UDM.h"
 #include "UDialog.h"
 #include "UMain.h"
 #include "UMessage.h"
@@ -164,8 +165,14 @@ void TfSaveRacion::Load() {
         fMain->ADeleteRac->trigger();
     }
     const qint32 id = node->data(0, Qt::UserRole).toInt();
-    LoadRacion(id, ArrSave);
-    fMain->APaintLVRAc->trigger();
+    {
+        // One read transaction for the rows and the repaint's look-ups of every name: the engine
+        // then locks and checks the file once instead of once per statement.
+        TTransaction t(DM->ADOTrans);
+        LoadRacion(id, ArrSave);
+        fMain->APaintLVRAc->trigger();
+        t.Commit();
+    }
     fVvod->IdRac = id;
     fMain->ui->Label1->setText(CurrentPrefix + node->text(0));
     fMain->Saved = true;
