@@ -71,6 +71,15 @@ inline QStringList Texts(const FormsFixture &f, const QString &sql) {
     return texts;
 }
 
+// Types the text into a widget key by key, Cyrillic letters included.
+inline void TypeKeys(QWidget *widget, const QString &text) {
+    for (const QChar c : text)
+        if (c.unicode() < 0x80)
+            QTest::keyClick(widget, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 inline void Seed(const FormsFixture &f, const QString &sql) {
     SqlExec(f.folder.File(QStringLiteral("KKAL.mdb")), sql);
 }
