@@ -90,28 +90,40 @@ void MeasuresTest::listsMeasuresOfTheProduct() {
 
 void MeasuresTest::coupling_data() {
     QTest::addColumn<double>("kkalProd");
-    QTest::addColumn<QString>("left");  // the field left
-    QTest::addColumn<QString>("typed"); // its text
-    QTest::addColumn<QString>("other"); // the other field's text afterwards
+    QTest::addColumn<QString>("left");    // the field left
+    QTest::addColumn<QString>("typed");   // its text
+    QTest::addColumn<QString>("other");   // the other field's text afterwards
+    QTest::addColumn<QString>("message"); // empty: none
     QTest::newRow("grams to kcal") << 250.0 << "EdGramm"
                                    << "30"
-                                   << "75,0";
+                                   << "75,0"
+                                   << "";
     QTest::newRow("kcal to grams") << 250.0 << "EdKkal"
                                    << "90"
-                                   << "36";
+                                   << "36"
+                                   << "";
     QTest::newRow("kcal to grams, half to even") << 100.0 << "EdKkal"
                                                  << "12,5"
-                                                 << "12";
+                                                 << "12"
+                                                 << "";
     QTest::newRow("no energy, no coupling") << 0.0 << "EdGramm"
                                             << "30"
-                                            << "7";
+                                            << "7"
+                                            << "";
     // Nothing typed yet: nothing to compute and nothing to complain about.
     QTest::newRow("empty grams") << 250.0 << "EdGramm"
                                  << ""
-                                 << "7";
+                                 << "7"
+                                 << "";
     QTest::newRow("empty kcal") << 250.0 << "EdKkal"
                                 << ""
-                                << "7";
+                                << "7"
+                                << "";
+    QTest::newRow("kcal that is no number")
+        << 250.0 << "EdKkal"
+        << ","
+        << "7"
+        << "Запишите, сколько ккал в порции (если неизвестно, то запишите 0)";
 }
 
 void MeasuresTest::coupling() {
@@ -119,6 +131,7 @@ void MeasuresTest::coupling() {
     QFETCH(QString, left);
     QFETCH(QString, typed);
     QFETCH(QString, other);
+    QFETCH(QString, message);
     FormsFixture f;
     SeedCatalogue(f);
     Open(1, kkalProd);
@@ -128,11 +141,18 @@ void MeasuresTest::coupling() {
     QLineEdit *otherField = Field(grams ? "EdKkal" : "EdGramm");
     otherField->setText(QStringLiteral("7"));
     field->setText(typed);
+    QString shown;
+    if (!message.isEmpty())
+        AnswerNextModal([&shown](QWidget *box) {
+            shown = ModalText(box);
+            PressButton(box, QStringLiteral("ОК"));
+        });
     if (grams)
         fNewMera->EdGrammExit();
     else
         fNewMera->EdKkalExit();
     QCOMPARE(otherField->text(), other);
+    QCOMPARE(shown, message);
     fNewMera->close();
 }
 
