@@ -6,13 +6,15 @@ namespace {
 
 // Sums one shown row into the shown subtotal: grams in the general form, the rest with one
 // decimal, each read back from its text.
-void AddToSubtotal(QStringList &subtotal, const QStringList &row) {
+void AddToSubtotal(QStringList &subtotal, const QStringList &row)
+{
     subtotal[2] = FloatToStr(StrToFloat(subtotal[2]) + StrToFloat(row[2]));
     for (int k = 3; k <= 6; ++k)
         subtotal[k] = FloatToStrOne(StrToFloat(subtotal[k]) + StrToFloat(row[k]));
 }
 
-TRacRow Subtotal(const QList<TRacRow> &meal) {
+TRacRow Subtotal(const QList<TRacRow> &meal)
+{
     TRacRow total;
     total.cells = {QString(),           RacSubtotalText,     QStringLiteral("0"),
                    QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
@@ -25,7 +27,8 @@ TRacRow Subtotal(const QList<TRacRow> &meal) {
     return total;
 }
 
-QString PorcText(const TRacionItem &x, const TRacNames &names) {
+QString PorcText(const TRacionItem &x, const TRacNames &names)
+{
     if (x.flag)
         return IntToStr(x.g) + QStringLiteral("г");
     if (x.id_porc == 0)
@@ -39,7 +42,8 @@ QString PorcText(const TRacionItem &x, const TRacNames &names) {
 } // namespace
 
 void RacionRows(const TArraySave &rac, bool subtotals, const TRacNames &names,
-                const std::function<void(const TRacRow &)> &add) {
+                const std::function<void(const TRacRow &)> &add)
+{
     QList<TRacRow> meal;
     QString previous;
     bool first = true;
@@ -73,7 +77,8 @@ void RacionRows(const TArraySave &rac, bool subtotals, const TRacNames &names,
         add(Subtotal(meal));
 }
 
-QStringList DayTotals(const TArraySave &rac) {
+QStringList DayTotals(const TArraySave &rac)
+{
     // A 64-bit sum: a day of many large entries must not wrap around.
     qint64 grams = 0;
     double kkal = 0, bel = 0, zir = 0, ugl = 0;
@@ -89,7 +94,8 @@ QStringList DayTotals(const TArraySave &rac) {
             FloatToStrOne(ugl)};
 }
 
-QStringList EnergyShares(double bel, double zir, double ugl) {
+QStringList EnergyShares(double bel, double zir, double ugl)
+{
     const double k = static_cast<double>(4.1L * bel + 9.3L * zir + 4.1L * ugl);
     if (k == 0)
         return {FloatToStrOne(0), FloatToStrOne(0), FloatToStrOne(0)};

@@ -9,7 +9,9 @@
 #include "UDM.h"
 #include "UDialog.h"
 #include "UMy.h"
+#include "UNewProd.h"
 #include "UVvod.h"
+#include "ui_UNewProd.h"
 #include "ui_UVvod.h"
 
 #include <QHash>
@@ -29,7 +31,8 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
 protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
         QStyledItemDelegate::initStyleOption(option, index);
         if (index.siblingAtColumn(2).data().toString() != RacSubtotalText)
             return;
@@ -52,7 +55,8 @@ private:
 };
 
 // The first column of the first row of a look-up on SQL1, or nothing without a row.
-std::optional<QString> LookUpName(const QString &sql, qint32 key) {
+std::optional<QString> LookUpName(const QString &sql, qint32 key)
+{
     DM->SQL1.SetSQL(sql);
     DM->SQL1.Bind(QStringLiteral("id_prod"), key);
     DM->SQL1.Open();
@@ -63,7 +67,8 @@ std::optional<QString> LookUpName(const QString &sql, qint32 key) {
 
 } // namespace
 
-void TfMain::ConnectRation() {
+void TfMain::ConnectRation()
+{
     const auto right = Qt::AlignRight;
     const QList<ListView::Column> columns = {
         {QStringLiteral("Время"), 50},       {QStringLiteral("Продукт"), 300},
@@ -104,11 +109,14 @@ void TfMain::ConnectRation() {
     connect(ui->CB1, &QCheckBox::clicked, this, &TfMain::CB1Click);
     connect(ui->CB2, &QCheckBox::clicked, this, &TfMain::CB2Click);
     connect(ui->CBProc, &QCheckBox::clicked, this, &TfMain::CBProcClick);
+    connect(ui->ButvRac, &QPushButton::clicked, this, &TfMain::ButvRacClick);
+    connect(ui->ButClear, &QPushButton::clicked, this, &TfMain::ButClearClick);
     connect(ui->LVProd, &QTableWidget::cellDoubleClicked, this, &TfMain::LVProdDblClick);
     connect(ui->LVRac, &QTableWidget::cellDoubleClicked, this, &TfMain::LVRacDblClick);
 }
 
-void TfMain::APaintLVRAcExecute() {
+void TfMain::APaintLVRAcExecute()
+{
     {
         TUpdatesOff suspended(ui->LVRac);
         ListView::Clear(ui->LVRac);
@@ -150,11 +158,13 @@ void TfMain::APaintLVRAcExecute() {
         CBProcClick();
 }
 
-void TfMain::CB1Click() {
+void TfMain::CB1Click()
+{
     APaintLVRAc->trigger();
 }
 
-void TfMain::CB2Click() {
+void TfMain::CB2Click()
+{
     const bool on = ui->CB2->isChecked();
     for (QTableWidget *list : {ui->LVRac, ui->LVItog})
         for (int c = 5; c <= 7; ++c)
@@ -163,7 +173,8 @@ void TfMain::CB2Click() {
     ui->EProc->setVisible(on);
 }
 
-void TfMain::CBProcClick() {
+void TfMain::CBProcClick()
+{
     const bool percent = ui->CBProc->isChecked();
     ui->EProc->setText(percent ? QStringLiteral("%") : QStringLiteral("г."));
     if (ui->LVItog->rowCount() < 2)
@@ -179,7 +190,8 @@ void TfMain::CBProcClick() {
         ListView::SetSubItem(ui->LVItog, 0, k, bzu[k - 4]);
 }
 
-void TfMain::ButvRacClick() {
+void TfMain::ButvRacClick()
+{
     const int sel = ListView::Selected(ui->LVProd);
     if (sel < 0)
         return;
@@ -188,11 +200,13 @@ void TfMain::ButvRacClick() {
     fVvod->exec();
 }
 
-void TfMain::LVProdDblClick() {
+void TfMain::LVProdDblClick()
+{
     ButvRacClick();
 }
 
-void TfMain::LVRacDblClick() {
+void TfMain::LVRacDblClick()
+{
     const int sel = ListView::Selected(ui->LVRac);
     if (sel < 0 || ListView::SubItem(ui->LVRac, sel, 0).isEmpty())
         return;
@@ -233,7 +247,8 @@ void TfMain::LVRacDblClick() {
     fVvod->exec();
 }
 
-void TfMain::LVRacKeyDown(QKeyEvent *event) {
+void TfMain::LVRacKeyDown(QKeyEvent *event)
+{
     if (event->key() != Qt::Key_Delete)
         return;
     const int sel = ListView::Selected(ui->LVRac);
@@ -247,7 +262,8 @@ void TfMain::LVRacKeyDown(QKeyEvent *event) {
     APaintLVRAc->trigger();
 }
 
-void TfMain::ButClearClick() {
+void TfMain::ButClearClick()
+{
     if (ui->LVRac->rowCount() > 0 &&
         fDialog->Ask(QStringLiteral("Очистить текущий рацион?"), this)) {
         ListView::Clear(ui->LVRac);
@@ -261,19 +277,22 @@ void TfMain::ButClearClick() {
     ADeleteRac->trigger();
 }
 
-void TfMain::ANoEnableExecute() {
+void TfMain::ANoEnableExecute()
+{
     for (QWidget *b : std::initializer_list<QWidget *>{ui->ButSaveKak, ui->ButSave, ui->ButSlozn,
                                                        ui->ButClear, ui->ButExcel, ui->ButHTML})
         b->setEnabled(false);
 }
 
-void TfMain::AEnableExecute() {
+void TfMain::AEnableExecute()
+{
     for (QWidget *b : std::initializer_list<QWidget *>{ui->ButSaveKak, ui->ButSave, ui->ButSlozn,
                                                        ui->ButClear, ui->ButExcel, ui->ButHTML})
         b->setEnabled(true);
 }
 
-void TfMain::ADeleteRacExecute() {
+void TfMain::ADeleteRacExecute()
+{
     if (ui->Label1->text().isEmpty() || ui->LVRac->rowCount() > 0)
         return;
     DM->SQL1.SetSQL(QStringLiteral("SELECT * FROM tab_racion WHERE id_rac=:id"));
@@ -288,7 +307,8 @@ void TfMain::ADeleteRacExecute() {
     ui->Label1->clear();
 }
 
-bool TfMain::FormCloseQuery() {
+bool TfMain::FormCloseQuery()
+{
     if (Saved)
         return true;
     if (!fDialog->Ask(QStringLiteral("Сохранить изменения в текущем рационе?"), this))
@@ -299,7 +319,8 @@ bool TfMain::FormCloseQuery() {
     return false;
 }
 
-void TfMain::FormClose() {
+void TfMain::FormClose()
+{
     ArrSave.clear();
     const QString ini = AppDir() + QStringLiteral("setting.ini");
     const auto bit = [](const QCheckBox *box) {
@@ -308,4 +329,5 @@ void TfMain::FormClose() {
     WriteIni(ini, QStringLiteral("lvRac"), QStringLiteral("CB1"), bit(ui->CB1));
     WriteIni(ini, QStringLiteral("lvRac"), QStringLiteral("CB2"), bit(ui->CB2));
     WriteIni(ini, QStringLiteral("lvRac"), QStringLiteral("CB4"), bit(ui->CBProc));
+    WriteIni(ini, QStringLiteral("lvRac"), QStringLiteral("CB3"), bit(fNewProd->ui->CBBZY));
 }

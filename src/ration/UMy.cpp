@@ -9,7 +9,8 @@
 TArraySave ArrSave;
 
 QString ReadIni(const QString &fileName, const QString &section, const QString &key,
-                const QString &def) {
+                const QString &def)
+{
     QSettings ini(fileName, QSettings::IniFormat);
     // A value with a comma comes back as a list; it is still one text to us.
     const QString value = ini.value(section + QLatin1Char('/') + key).toStringList().join(',');
@@ -17,14 +18,16 @@ QString ReadIni(const QString &fileName, const QString &section, const QString &
 }
 
 bool WriteIni(const QString &fileName, const QString &section, const QString &key,
-              const QString &value) {
+              const QString &value)
+{
     QSettings ini(fileName, QSettings::IniFormat);
     ini.setValue(section + QLatin1Char('/') + key, value);
     ini.sync();
     return ini.status() == QSettings::NoError;
 }
 
-void SortRac(TArraySave &rac) {
+void SortRac(TArraySave &rac)
+{
     const qsizetype n = rac.size();
     if (n <= 1)
         return;
@@ -67,26 +70,31 @@ void SortRac(TArraySave &rac) {
     rac.insert(c + 1, x);
 }
 
-void SortRac() {
+void SortRac()
+{
     SortRac(ArrSave);
 }
 
-double VremyOf(const QTime &time) {
+double VremyOf(const QTime &time)
+{
     return (time.hour() * 60 + time.minute()) / 1440.0;
 }
 
-QTime VremyTime(double vremy) {
+QTime VremyTime(double vremy)
+{
     const double msPerDay = 86400000.0;
     const double dayPart = std::fabs(vremy - std::trunc(vremy));
     const qint64 ms = std::llround(dayPart * msPerDay) % static_cast<qint64>(msPerDay);
     return QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
 }
 
-QString VremyText(double vremy) {
+QString VremyText(double vremy)
+{
     return VremyTime(vremy).toString(QStringLiteral("HH:mm"));
 }
 
-TRacionItem GrammEntry(double vremy, qint32 idProd, qint32 grams, const TProdValues &p) {
+TRacionItem GrammEntry(double vremy, qint32 idProd, qint32 grams, const TProdValues &p)
+{
     TRacionItem x;
     x.vremy = vremy;
     x.id_prod = idProd;
@@ -100,7 +108,8 @@ TRacionItem GrammEntry(double vremy, qint32 idProd, qint32 grams, const TProdVal
 }
 
 TRacionItem PorcEntry(double vremy, qint32 idProd, double count, qint32 idMif, qint32 gMera,
-                      double kkalMera, const TProdValues &p) {
+                      double kkalMera, const TProdValues &p)
+{
     TRacionItem x;
     x.vremy = vremy;
     x.id_prod = idProd;
@@ -119,7 +128,8 @@ TRacionItem PorcEntry(double vremy, qint32 idProd, double count, qint32 idMif, q
     return x;
 }
 
-void AddRac(TArraySave &rac, const TRacionItem &item, bool listEmpty) {
+void AddRac(TArraySave &rac, const TRacionItem &item, bool listEmpty)
+{
     TArraySave next;
     if (!listEmpty)
         next = rac;
@@ -128,7 +138,8 @@ void AddRac(TArraySave &rac, const TRacionItem &item, bool listEmpty) {
     rac = std::move(next);
 }
 
-void ReplaceRac(TArraySave &rac, int index, const TRacionItem &item) {
+void ReplaceRac(TArraySave &rac, int index, const TRacionItem &item)
+{
     if (index < 0 || index >= rac.size())
         throw ERangeError();
     TArraySave next = rac;

@@ -20,13 +20,15 @@ const QString VvodEditCaption = QStringLiteral("Изменение продук�
 
 namespace {
 
-bool IsEnter(const QKeyEvent *event) {
+bool IsEnter(const QKeyEvent *event)
+{
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
 // A typed character, as opposed to a key that moves, deletes or belongs to the dialog
 // (Escape, Tab): only typed characters go through the fields' filters.
-bool IsTyped(const QKeyEvent *event) {
+bool IsTyped(const QKeyEvent *event)
+{
     switch (event->key()) {
     case Qt::Key_Escape:
     case Qt::Key_Tab:
@@ -38,13 +40,15 @@ bool IsTyped(const QKeyEvent *event) {
     }
 }
 
-bool IsDigitOrBackspace(QChar c) {
+bool IsDigitOrBackspace(QChar c)
+{
     return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('\b');
 }
 
 } // namespace
 
-TfVvod::TfVvod(QWidget *parent) : QDialog(parent), ui(new Ui::TfVvod) {
+TfVvod::TfVvod(QWidget *parent) : QDialog(parent), ui(new Ui::TfVvod)
+{
     ui->setupUi(this);
     setFixedSize(size());
     connect(ui->RGGramm, &QRadioButton::clicked, this, &TfVvod::RGClick);
@@ -58,16 +62,19 @@ TfVvod::TfVvod(QWidget *parent) : QDialog(parent), ui(new Ui::TfVvod) {
     ui->EDMera->installEventFilter(this);
 }
 
-TfVvod::~TfVvod() {
+TfVvod::~TfVvod()
+{
     delete ui;
 }
 
-void TfVvod::FormCreate() {
+void TfVvod::FormCreate()
+{
     ui->DTP->setDateTime(QDateTime::currentDateTime());
     IdRac = -1;
 }
 
-void TfVvod::FormShow() {
+void TfVvod::FormShow()
+{
     ui->DTP->setFocus();
     if (windowTitle() == VvodEditCaption)
         return;
@@ -87,7 +94,8 @@ void TfVvod::FormShow() {
         ui->DTP->setDateTime(QDateTime::currentDateTime());
 }
 
-void TfVvod::FillMera(int idProd) {
+void TfVvod::FillMera(int idProd)
+{
     ui->CBMera->clear();
     DM->SQLGrup.SetSQL(QStringLiteral("Select * FROM tab_mera WHERE id_prod=:id_prod"));
     DM->SQLGrup.Bind(QStringLiteral("id_prod"), idProd);
@@ -101,7 +109,8 @@ void TfVvod::FillMera(int idProd) {
         ui->CBMera->setCurrentIndex(0);
 }
 
-void TfVvod::RGClick() {
+void TfVvod::RGClick()
+{
     const bool grams = ui->RGGramm->isChecked();
     ui->EdGramm->setEnabled(grams);
     ui->CBMera->setEnabled(!grams);
@@ -109,7 +118,8 @@ void TfVvod::RGClick() {
     ui->UD->setEnabled(!grams);
 }
 
-void TfVvod::UDClick(bool up) {
+void TfVvod::UDClick(bool up)
+{
     const QString text = ui->EDMera->text();
     if (up) {
         ui->EDMera->setText(text.isEmpty() ? QStringLiteral("0")
@@ -122,11 +132,13 @@ void TfVvod::UDClick(bool up) {
         ui->EDMera->setText(FloatToStr(value));
 }
 
-void TfVvod::ButNowClick() {
+void TfVvod::ButNowClick()
+{
     ui->DTP->setDateTime(QDateTime::currentDateTime());
 }
 
-void TfVvod::ButDaClick() {
+void TfVvod::ButDaClick()
+{
     // Everything is read and checked before the ration is touched, so that a stop or an
     // error leaves it exactly as it was.
     const bool edit = windowTitle() == VvodEditCaption;
@@ -197,7 +209,8 @@ void TfVvod::ButDaClick() {
     fMain->AEnable->trigger();
 }
 
-void TfVvod::DTPKeyDown(QKeyEvent *event) {
+void TfVvod::DTPKeyDown(QKeyEvent *event)
+{
     if (!IsEnter(event))
         return;
     QLineEdit *next = ui->EdGramm->isEnabled() ? ui->EdGramm : ui->EDMera;
@@ -205,16 +218,19 @@ void TfVvod::DTPKeyDown(QKeyEvent *event) {
     next->setFocus();
 }
 
-void TfVvod::EdGrammKeyDown(QKeyEvent *event) {
+void TfVvod::EdGrammKeyDown(QKeyEvent *event)
+{
     if (IsEnter(event))
         ButDaClick();
 }
 
-bool TfVvod::EdGrammKeyPress(QKeyEvent *event) {
+bool TfVvod::EdGrammKeyPress(QKeyEvent *event)
+{
     return IsTyped(event) && !IsDigitOrBackspace(event->text().at(0));
 }
 
-bool TfVvod::EDMeraKeyPress(QKeyEvent *event) {
+bool TfVvod::EDMeraKeyPress(QKeyEvent *event)
+{
     if (!IsTyped(event))
         return false;
     const QChar c = event->text().at(0);
@@ -228,13 +244,15 @@ bool TfVvod::EDMeraKeyPress(QKeyEvent *event) {
     return true;
 }
 
-void TfVvod::showEvent(QShowEvent *event) {
+void TfVvod::showEvent(QShowEvent *event)
+{
     CenterOver(this, OuterRect(fMain));
     QDialog::showEvent(event);
     FormShow();
 }
 
-bool TfVvod::eventFilter(QObject *watched, QEvent *event) {
+bool TfVvod::eventFilter(QObject *watched, QEvent *event)
+{
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);

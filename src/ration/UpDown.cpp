@@ -3,7 +3,8 @@
 #include <QToolButton>
 
 TUpDown::TUpDown(QWidget *parent)
-    : QWidget(parent), fUp(new QToolButton(this)), fDown(new QToolButton(this)) {
+    : QWidget(parent), fUp(new QToolButton(this)), fDown(new QToolButton(this))
+{
     fUp->setArrowType(Qt::UpArrow);
     fDown->setArrowType(Qt::DownArrow);
     for (QToolButton *b : {fUp, fDown}) {
@@ -14,7 +15,8 @@ TUpDown::TUpDown(QWidget *parent)
     connect(fDown, &QToolButton::clicked, this, [this] { emit Click(false); });
 }
 
-void TUpDown::resizeEvent(QResizeEvent *event) {
+void TUpDown::resizeEvent(QResizeEvent *event)
+{
     QWidget::resizeEvent(event);
     const int half = height() / 2;
     fUp->setGeometry(0, 0, width(), half);

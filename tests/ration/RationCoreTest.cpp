@@ -9,14 +9,16 @@ Q_DECLARE_METATYPE(TRacionItem)
 
 namespace {
 
-double At(const char *hhmm) {
+double At(const char *hhmm)
+{
     return VremyOf(QTime::fromString(QString::fromLatin1(hhmm), QStringLiteral("HH:mm")));
 }
 
 // A portion entry of product `prod` by measure `mera`; the values are chosen so that sums
 // show which entries were merged.
 TRacionItem Porc(const char *time, qint32 prod, qint32 mera, double count = 1, qint32 g = 10,
-                 double kkal = 20) {
+                 double kkal = 20)
+{
     TRacionItem x;
     x.vremy = At(time);
     x.id_prod = prod;
@@ -31,13 +33,15 @@ TRacionItem Porc(const char *time, qint32 prod, qint32 mera, double count = 1, q
     return x;
 }
 
-TRacionItem Gramm(const char *time, qint32 prod, qint32 g) {
+TRacionItem Gramm(const char *time, qint32 prod, qint32 g)
+{
     TRacionItem x = Porc(time, prod, 0, 0, g, g * 2.0);
     x.flag = true;
     return x;
 }
 
-QString Describe(const TArraySave &rac) {
+QString Describe(const TArraySave &rac)
+{
     QStringList parts;
     for (const TRacionItem &x : rac)
         parts << QStringLiteral("%1 p%2 m%3 n%4 g%5 k%6")
@@ -50,7 +54,8 @@ QString Describe(const TArraySave &rac) {
     return parts.join(QStringLiteral("; "));
 }
 
-TRacNames Names(int failAt = 0) {
+TRacNames Names(int failAt = 0)
+{
     TRacNames names;
     names.prod = [failAt](qint32 id) -> std::optional<QString> {
         if (id == failAt)
@@ -67,7 +72,8 @@ TRacNames Names(int failAt = 0) {
     return names;
 }
 
-QList<QStringList> Rows(const TArraySave &rac, bool subtotals, const TRacNames &names = Names()) {
+QList<QStringList> Rows(const TArraySave &rac, bool subtotals, const TRacNames &names = Names())
+{
     QList<QStringList> rows;
     RacionRows(rac, subtotals, names, [&](const TRacRow &r) {
         rows.append(QStringList{r.time} + r.cells + QStringList{QString::number(r.index)});
@@ -98,7 +104,8 @@ private Q_SLOTS:
     void energyShares();
 };
 
-void RationCoreTest::placing_data() {
+void RationCoreTest::placing_data()
+{
     QTest::addColumn<TArraySave>("before");
     QTest::addColumn<int>("editIndex"); // -1: the entry is added
     QTest::addColumn<TRacionItem>("entry");
@@ -143,7 +150,8 @@ void RationCoreTest::placing_data() {
         << TArraySave{b, Porc("12:30", 3, 31), Porc("12:30", 1, 11)};
 }
 
-void RationCoreTest::placing() {
+void RationCoreTest::placing()
+{
     QFETCH(TArraySave, before);
     QFETCH(int, editIndex);
     QFETCH(TRacionItem, entry);
@@ -157,7 +165,8 @@ void RationCoreTest::placing() {
              qPrintable(Describe(rac) + QStringLiteral("  expected  ") + Describe(after)));
 }
 
-void RationCoreTest::failuresLeaveTheRationAlone() {
+void RationCoreTest::failuresLeaveTheRationAlone()
+{
     const TArraySave before{Porc("08:00", 1, 11, 1, 2147483000), Porc("09:00", 2, 21)};
     TArraySave rac = before;
     QVERIFY_THROWS_EXCEPTION(EIntOverflow, AddRac(rac, Porc("08:00", 1, 11, 1, 1000), false));
@@ -173,7 +182,8 @@ void RationCoreTest::failuresLeaveTheRationAlone() {
     QCOMPARE(rac, TArraySave{Porc("10:00", 3, 31)});
 }
 
-void RationCoreTest::entryValues_data() {
+void RationCoreTest::entryValues_data()
+{
     QTest::addColumn<double>("count"); // -1: grams
     QTest::addColumn<int>("grams");    // typed grams, or grams of one portion
     QTest::addColumn<double>("kkalMera");
@@ -190,7 +200,8 @@ void RationCoreTest::entryValues_data() {
     QTest::newRow("too few to reach a gram") << 0.1 << 4 << 15.0 << 0 << 1.5 << 0.0;
 }
 
-void RationCoreTest::entryValues() {
+void RationCoreTest::entryValues()
+{
     QFETCH(double, count);
     QFETCH(int, grams);
     QFETCH(double, kkalMera);
@@ -209,7 +220,8 @@ void RationCoreTest::entryValues() {
     QCOMPARE(x.kol_porc, count < 0 ? 0.0 : count);
 }
 
-void RationCoreTest::timeOfDay() {
+void RationCoreTest::timeOfDay()
+{
     QCOMPARE(VremyText(VremyOf(QTime(13, 30, 45))), QStringLiteral("13:30"));
     QCOMPARE(VremyOf(QTime(13, 30, 45)), VremyOf(QTime(13, 30)));
     // A stored time may carry a date; only the time of day counts.
@@ -217,7 +229,8 @@ void RationCoreTest::timeOfDay() {
     QCOMPARE(VremyText(VremyOf(QTime(23, 59))), QStringLiteral("23:59"));
 }
 
-void RationCoreTest::listRows_data() {
+void RationCoreTest::listRows_data()
+{
     QTest::addColumn<bool>("subtotals");
     QTest::addColumn<QList<QStringList>>("rows");
 
@@ -235,7 +248,8 @@ void RationCoreTest::listRows_data() {
                {"", "", "Итого за прием:", "200", "100,0", "2,0", "3,0", "4,0", "-1"}};
 }
 
-void RationCoreTest::listRows() {
+void RationCoreTest::listRows()
+{
     QFETCH(bool, subtotals);
     QFETCH(QList<QStringList>, rows);
     TRacionItem a = Gramm("08:00", 1, 150);
@@ -255,7 +269,8 @@ void RationCoreTest::listRows() {
     QCOMPARE(Rows({a, b, c}, subtotals), rows);
 }
 
-void RationCoreTest::lostNames() {
+void RationCoreTest::lostNames()
+{
     const QList<QStringList> rows =
         Rows({Porc("07:59", 0, 7), Porc("08:00", 100, 0), Porc("08:00", 1, 100)}, false);
     QCOMPARE(rows.size(), 3);
@@ -266,7 +281,8 @@ void RationCoreTest::lostNames() {
     QCOMPARE(rows[2][4], QStringLiteral("20,0"));
 }
 
-void RationCoreTest::failingLookUpKeepsEarlierRows() {
+void RationCoreTest::failingLookUpKeepsEarlierRows()
+{
     QList<int> added;
     QVERIFY_THROWS_EXCEPTION(
         EDatabaseError,
@@ -275,7 +291,8 @@ void RationCoreTest::failingLookUpKeepsEarlierRows() {
     QCOMPARE(added, (QList<int>{0, -1}));
 }
 
-void RationCoreTest::dayTotals_data() {
+void RationCoreTest::dayTotals_data()
+{
     QTest::addColumn<TArraySave>("rac");
     QTest::addColumn<QStringList>("totals");
 
@@ -290,13 +307,15 @@ void RationCoreTest::dayTotals_data() {
         << QStringList{"4294967294", "8589934588,0", "858993458,8", "429496729,4", "1717986917,6"};
 }
 
-void RationCoreTest::dayTotals() {
+void RationCoreTest::dayTotals()
+{
     QFETCH(TArraySave, rac);
     QFETCH(QStringList, totals);
     QCOMPARE(DayTotals(rac), totals);
 }
 
-void RationCoreTest::energyShares_data() {
+void RationCoreTest::energyShares_data()
+{
     QTest::addColumn<double>("bel");
     QTest::addColumn<double>("zir");
     QTest::addColumn<double>("ugl");
@@ -307,7 +326,8 @@ void RationCoreTest::energyShares_data() {
     QTest::newRow("proteins only") << 5.0 << 0.0 << 0.0 << QStringList{"100,0", "0,0", "0,0"};
 }
 
-void RationCoreTest::energyShares() {
+void RationCoreTest::energyShares()
+{
     QFETCH(double, bel);
     QFETCH(double, zir);
     QFETCH(double, ugl);
