@@ -24,7 +24,8 @@ const QString LoadCaption = QStringLiteral("Загрузить рацион");
 
 // 1 000 entries in 25 meals of 40, over products spread through the catalogue; every fourth
 // entry is in portions of a measure of its product.
-TArraySave Ration1000() {
+TArraySave Ration1000()
+{
     TQuery &q = DM->qSaveRac;
     q.SetSQL(QStringLiteral("SELECT id_prod, id_mif, g_mera FROM tab_mera WHERE id_mif % 97 = 0 "
                             "ORDER BY id_mif LIMIT 1000"));
@@ -51,23 +52,27 @@ TArraySave Ration1000() {
     return rac;
 }
 
-void ShowRation(const TArraySave &rac) {
+void ShowRation(const TArraySave &rac)
+{
     ArrSave = rac;
     fMain->APaintLVRAc->trigger();
 }
 
-QLineEdit *NameField() {
+QLineEdit *NameField()
+{
     return fSaveRacion->findChild<QLineEdit *>(QStringLiteral("EdNaimRac"));
 }
 
-QTreeWidget *Tree() {
+QTreeWidget *Tree()
+{
     return fSaveRacion->findChild<QTreeWidget *>(QStringLiteral("TVSaveRac"));
 }
 
 } // namespace
 
 // "Да" in save mode under a name not yet taken: the name look-up, the name row and 1 000 rows.
-static void BM_SaveNewRation1000(benchmark::State &state) {
+static void BM_SaveNewRation1000(benchmark::State &state)
+{
     BenchForms forms;
     ShowRation(Ration1000());
     fSaveRacion->setWindowTitle(SaveCaption);
@@ -82,7 +87,8 @@ static void BM_SaveNewRation1000(benchmark::State &state) {
 BENCHMARK(BM_SaveNewRation1000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // "Сохранить " on a ration that came from a saved one: its rows deleted and written anew.
-static void BM_ReSaveRation1000(benchmark::State &state) {
+static void BM_ReSaveRation1000(benchmark::State &state)
+{
     BenchForms forms;
     ShowRation(Ration1000());
     fVvod->IdRac = SaveNewRacion(QStringLiteral("Замер"), ArrSave);
@@ -95,7 +101,8 @@ BENCHMARK(BM_ReSaveRation1000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // "Да" in load mode with an empty ration list: reading the rows, repainting both ration lists
 // with their 1 000 entries and subtotals, and drawing them.
-static void BM_LoadRation1000(benchmark::State &state) {
+static void BM_LoadRation1000(benchmark::State &state)
+{
     BenchForms forms;
     ShowRation(Ration1000());
     const qint32 id = SaveNewRacion(QStringLiteral("Замер"), ArrSave);
@@ -121,7 +128,8 @@ static void BM_LoadRation1000(benchmark::State &state) {
 BENCHMARK(BM_LoadRation1000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // Opening the dialog on 1 000 saved rations: the listing with its name proposal, drawn.
-static void BM_ListSaved1000(benchmark::State &state) {
+static void BM_ListSaved1000(benchmark::State &state)
+{
     BenchForms forms;
     TQuery &q = DM->qSaveRac;
     q.SetSQL(QStringLiteral("SELECT count(*) FROM tab_nazv_rac"));

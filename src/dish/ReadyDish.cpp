@@ -6,21 +6,25 @@
 #include <cmath>
 
 TDishTotals DishTotalsFromTexts(const QString &k, const QString &b, const QString &z,
-                                const QString &u) {
+                                const QString &u)
+{
     return {StrToFloat(k), StrToFloat(b), StrToFloat(z), StrToFloat(u)};
 }
 
-TDishTotals Per100g(const TDishTotals &totals, qint32 grams) {
+TDishTotals Per100g(const TDishTotals &totals, qint32 grams)
+{
     const double w = grams;
     return {totals.K * 100 / w, totals.B * 100 / w, totals.Z * 100 / w, totals.U * 100 / w};
 }
 
-double RoundTwo(double value) {
+double RoundTwo(double value)
+{
     const double r = std::round(value * 100.0) / 100.0;
     return r == 0.0 ? 0.0 : r;
 }
 
-TDishTotals PerGram(const TDishTotals &totals, double portions, qint32 gramsPerPortion) {
+TDishTotals PerGram(const TDishTotals &totals, double portions, qint32 gramsPerPortion)
+{
     const double weight = portions * gramsPerPortion;
     return {RoundTwo(totals.K / weight), RoundTwo(totals.B / weight), RoundTwo(totals.Z / weight),
             RoundTwo(totals.U / weight)};
@@ -28,7 +32,8 @@ TDishTotals PerGram(const TDishTotals &totals, double portions, qint32 gramsPerP
 
 qint32 WritePortionDish(const QString &name, qint32 groupId, const QString &portionName,
                         const TDishTotals &totals, double portions, qint32 gramsPerPortion,
-                        const std::function<void()> &beforeRecompute) {
+                        const std::function<void()> &beforeRecompute)
+{
     TTransaction t(DM->ADOTrans);
     TQuery &q = DM->SQL1;
     q.SetSQL(QStringLiteral("INSERT INTO tab_prod(naim_prod,kkal,bel,zir,ugl,id_grup) "
@@ -81,7 +86,8 @@ qint32 WritePortionDish(const QString &name, qint32 groupId, const QString &port
     return id;
 }
 
-bool StepPortionCount(QString &text, bool up) {
+bool StepPortionCount(QString &text, bool up)
+{
     if (up) {
         text = text.isEmpty() ? QStringLiteral("0") : FloatToStr(StrToFloat(text) + 1);
         return true;

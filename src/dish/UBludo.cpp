@@ -17,8 +17,8 @@
 
 TfBludo *fBludo = nullptr;
 
-TfBludo::TfBludo(QWidget *parent)
-    : QDialog(parent), ui(new Ui::TfBludo), RG(new QButtonGroup(this)) {
+TfBludo::TfBludo(QWidget *parent) : QDialog(parent), ui(new Ui::TfBludo), RG(new QButtonGroup(this))
+{
     ui->setupUi(this);
     setFixedSize(size());
     RG->addButton(ui->RGItem0, 0);
@@ -29,34 +29,40 @@ TfBludo::TfBludo(QWidget *parent)
     ui->EdGramm->installEventFilter(this);
 }
 
-TfBludo::~TfBludo() {
+TfBludo::~TfBludo()
+{
     delete ui;
 }
 
-void TfBludo::showEvent(QShowEvent *event) {
+void TfBludo::showEvent(QShowEvent *event)
+{
     QDialog::showEvent(event);
     FormShow();
 }
 
-bool TfBludo::eventFilter(QObject *watched, QEvent *event) {
+bool TfBludo::eventFilter(QObject *watched, QEvent *event)
+{
     if (watched == ui->EdGramm && event->type() == QEvent::KeyPress &&
         EdGrammKeyPress(static_cast<QKeyEvent *>(event)))
         return true;
     return QDialog::eventFilter(watched, event);
 }
 
-void TfBludo::FormShow() {
+void TfBludo::FormShow()
+{
     RG->button(0)->setChecked(true);
     RGClick();
     ui->EdGramm->clear();
     ui->EdGramm->setFocus();
 }
 
-void TfBludo::RGClick() {
+void TfBludo::RGClick()
+{
     ui->EdGramm->setEnabled(RG->checkedId() == 0);
 }
 
-bool TfBludo::EdGrammKeyPress(QKeyEvent *event) {
+bool TfBludo::EdGrammKeyPress(QKeyEvent *event)
+{
     const QString text = event->text();
     if (text.isEmpty() || text.at(0).isDigit() || text.at(0) == QLatin1Char('\b') ||
         text.at(0) < QLatin1Char(' '))
@@ -65,7 +71,8 @@ bool TfBludo::EdGrammKeyPress(QKeyEvent *event) {
     return true;
 }
 
-void TfBludo::ButOKClick() {
+void TfBludo::ButOKClick()
+{
     if (RG->checkedId() == 0) {
         if (ui->EdGramm->text().isEmpty() || StrToInt(ui->EdGramm->text()) == 0) {
             FMessage->ShowMessage(QStringLiteral("Запишите вес готового блюда"), this);
@@ -91,7 +98,8 @@ void TfBludo::ButOKClick() {
     accept();
 }
 
-TDishTotals RationTotals() {
+TDishTotals RationTotals()
+{
     const QTableWidget *itog = fMain->ui->LVItog;
     const int row = fMain->ui->CBProc->isChecked() ? 1 : 0;
     return DishTotalsFromTexts(ListView::SubItem(itog, row, 3), ListView::SubItem(itog, row, 4),

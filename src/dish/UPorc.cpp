@@ -13,7 +13,8 @@
 
 TfPorc *fPorc = nullptr;
 
-TfPorc::TfPorc(QWidget *parent) : QDialog(parent), ui(new Ui::TfPorc) {
+TfPorc::TfPorc(QWidget *parent) : QDialog(parent), ui(new Ui::TfPorc)
+{
     ui->setupUi(this);
     setFixedSize(size());
     connect(ui->UD, &TUpDown::Click, this, &TfPorc::UDClick);
@@ -22,30 +23,35 @@ TfPorc::TfPorc(QWidget *parent) : QDialog(parent), ui(new Ui::TfPorc) {
     ui->EdGramm->installEventFilter(this);
 }
 
-TfPorc::~TfPorc() {
+TfPorc::~TfPorc()
+{
     delete ui;
 }
 
-void TfPorc::SetTotals(const TDishTotals &totals) {
+void TfPorc::SetTotals(const TDishTotals &totals)
+{
     K = totals.K;
     B = totals.B;
     Z = totals.Z;
     U = totals.U;
 }
 
-void TfPorc::showEvent(QShowEvent *event) {
+void TfPorc::showEvent(QShowEvent *event)
+{
     QDialog::showEvent(event);
     FormShow();
 }
 
-bool TfPorc::eventFilter(QObject *watched, QEvent *event) {
+bool TfPorc::eventFilter(QObject *watched, QEvent *event)
+{
     if (watched == ui->EdGramm && event->type() == QEvent::KeyPress &&
         EdGrammKeyPress(static_cast<QKeyEvent *>(event)))
         return true;
     return QDialog::eventFilter(watched, event);
 }
 
-void TfPorc::FormShow() {
+void TfPorc::FormShow()
+{
     ui->EDMera->setText(QStringLiteral("1"));
     ui->EdProd->clear();
     ui->EdPorc->clear();
@@ -58,13 +64,15 @@ void TfPorc::FormShow() {
                                          : -1);
 }
 
-void TfPorc::UDClick(bool up) {
+void TfPorc::UDClick(bool up)
+{
     QString count = ui->EDMera->text();
     if (StepPortionCount(count, up))
         ui->EDMera->setText(count);
 }
 
-bool TfPorc::EdGrammKeyPress(QKeyEvent *event) {
+bool TfPorc::EdGrammKeyPress(QKeyEvent *event)
+{
     const QString text = event->text();
     if (text.isEmpty() || text.at(0).isDigit() || text.at(0) == QLatin1Char('\b') ||
         text.at(0) < QLatin1Char(' '))
@@ -73,7 +81,8 @@ bool TfPorc::EdGrammKeyPress(QKeyEvent *event) {
     return true;
 }
 
-void TfPorc::ButOKClick() {
+void TfPorc::ButOKClick()
+{
     const auto refuse = [this](QWidget *field, const QString &message) {
         field->setFocus();
         FMessage->ShowMessage(message, this);

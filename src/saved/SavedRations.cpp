@@ -10,14 +10,16 @@
 namespace {
 
 // The engine's own words for a failed statement, as the data module reports them.
-QString EngineText(const QSqlError &error) {
+QString EngineText(const QSqlError &error)
+{
     const QString db = error.databaseText().trimmed();
     return db.isEmpty() ? error.text().trimmed() : db;
 }
 
 } // namespace
 
-QList<TSavedRacion> ListSavedRations() {
+QList<TSavedRacion> ListSavedRations()
+{
     TQuery &q = DM->SQL1;
     q.SetSQL(QStringLiteral("SELECT * FROM tab_nazv_rac WHERE naim_rac<>'' and naim_rac<>'***' "
                             "ORDER BY naim_rac"));
@@ -30,7 +32,8 @@ QList<TSavedRacion> ListSavedRations() {
 }
 
 QString ProposeRacionName(const QList<TSavedRacion> &listed, qint32 idRac, const QString &current,
-                          const QDateTime &now) {
+                          const QDateTime &now)
+{
     if (listed.isEmpty())
         return current;
     if (idRac <= -1)
@@ -41,7 +44,8 @@ QString ProposeRacionName(const QList<TSavedRacion> &listed, qint32 idRac, const
     return current;
 }
 
-std::optional<qint32> FindSavedRacion(const QString &name) {
+std::optional<qint32> FindSavedRacion(const QString &name)
+{
     TQuery &q = DM->SQL1;
     q.SetSQL(QStringLiteral("SELECT * FROM tab_nazv_rac WHERE naim_rac=:nazv"));
     q.Bind(QStringLiteral("nazv"), name);
@@ -51,7 +55,8 @@ std::optional<qint32> FindSavedRacion(const QString &name) {
     return q.Field(0).toInt();
 }
 
-bool SavedRacionExists(qint32 id) {
+bool SavedRacionExists(qint32 id)
+{
     TQuery &q = DM->SQL1;
     q.SetSQL(QStringLiteral("SELECT id FROM tab_nazv_rac WHERE id=:id"));
     q.Bind(QStringLiteral("id"), id);
@@ -59,7 +64,8 @@ bool SavedRacionExists(qint32 id) {
     return !q.IsEmpty();
 }
 
-void InsertRacionRows(qint32 idRac, const TArraySave &rac) {
+void InsertRacionRows(qint32 idRac, const TArraySave &rac)
+{
     // The statement is compiled once and run per entry: compiling it anew for each of a long
     // ration's entries would cost more than writing them.
     QSqlQuery q(DM->ADOTrans.Db());
@@ -85,7 +91,8 @@ void InsertRacionRows(qint32 idRac, const TArraySave &rac) {
     }
 }
 
-qint32 SaveNewRacion(const QString &name, const TArraySave &rac) {
+qint32 SaveNewRacion(const QString &name, const TArraySave &rac)
+{
     TTransaction t(DM->ADOTrans);
     TQuery &q = DM->SQL1;
     q.SetSQL(QStringLiteral("INSERT INTO tab_nazv_rac(naim_rac) VALUES(:nazv)"));
@@ -99,7 +106,8 @@ qint32 SaveNewRacion(const QString &name, const TArraySave &rac) {
     return id;
 }
 
-void RewriteRacion(qint32 id, const TArraySave &rac) {
+void RewriteRacion(qint32 id, const TArraySave &rac)
+{
     TTransaction t(DM->ADOTrans);
     TQuery &q = DM->SQL1;
     q.SetSQL(QStringLiteral("DELETE FROM tab_racion WHERE id_rac=:id"));
@@ -109,7 +117,8 @@ void RewriteRacion(qint32 id, const TArraySave &rac) {
     t.Commit();
 }
 
-bool LoadRacion(qint32 id, TArraySave &rac) {
+bool LoadRacion(qint32 id, TArraySave &rac)
+{
     TQuery &q = DM->SQL1;
     q.SetSQL(QStringLiteral("SELECT vremy,id_prod,flag,g,id_porc,kol_porc,kkal,bel,zir,ugl "
                             "FROM tab_racion WHERE id_rac=:id_rac ORDER BY vremy,id_mif"));
@@ -136,7 +145,8 @@ bool LoadRacion(qint32 id, TArraySave &rac) {
     return true;
 }
 
-void DeleteSavedRacion(qint32 id) {
+void DeleteSavedRacion(qint32 id)
+{
     TTransaction t(DM->ADOTrans);
     TQuery &q = DM->SQL1;
     for (const char *sql :
@@ -148,7 +158,8 @@ void DeleteSavedRacion(qint32 id) {
     t.Commit();
 }
 
-QStringList SostavLines(qint32 id) {
+QStringList SostavLines(qint32 id)
+{
     TQuery &q = DM->qSaveRac;
     q.SetSQL(QStringLiteral("SELECT tp.naim_prod,tr.g,tr.kkal  FROM tab_racion tr left join "
                             "tab_prod  tp on tr.id_prod=tp.id_prod  where tr.id_rac=:id"));

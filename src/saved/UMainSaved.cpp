@@ -7,19 +7,22 @@
 #include "USaveRacion.h"
 #include "UVvod.h"
 
-void TfMain::ConnectSaved() {
+void TfMain::ConnectSaved()
+{
     connect(ui->ButSave, &QPushButton::clicked, this, &TfMain::ButSaveClick);
     connect(ui->ButSaveKak, &QPushButton::clicked, this, &TfMain::ButSaveKakClick);
     connect(ui->ButLoad, &QPushButton::clicked, this, &TfMain::ButLoadClick);
 }
 
-void TfMain::ButSaveClick() {
+void TfMain::ButSaveClick()
+{
     fSaveRacion->PlaceTree(64, 145);
     fSaveRacion->setWindowTitle(QStringLiteral("Сохранить рацион как"));
     fSaveRacion->exec();
 }
 
-void TfMain::ButSaveKakClick() {
+void TfMain::ButSaveKakClick()
+{
     if (ui->LVRac->rowCount() == 0) {
         FMessage->ShowMessage(QStringLiteral("Пустой рацион сохранить нельзя"),
                               fSaveRacion->LastRect());
@@ -41,7 +44,8 @@ void TfMain::ButSaveKakClick() {
     Saved = true;
 }
 
-void TfMain::ButLoadClick() {
+void TfMain::ButLoadClick()
+{
     fSaveRacion->PlaceTree(16, 173);
     fSaveRacion->setWindowTitle(QStringLiteral("Загрузить рацион"));
     Saved = true;

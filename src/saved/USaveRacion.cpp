@@ -24,7 +24,8 @@ const QString CurrentPrefix = QStringLiteral("Текущий рацион: ");
 } // namespace
 
 TfSaveRacion::TfSaveRacion(QWidget *parent)
-    : QDialog(parent), ui(new Ui::TfSaveRacion), PMSostav(new QMenu(this)) {
+    : QDialog(parent), ui(new Ui::TfSaveRacion), PMSostav(new QMenu(this))
+{
     ui->setupUi(this);
     setFixedSize(size());
     PMSostav->setObjectName(QStringLiteral("PMSostav"));
@@ -43,15 +44,18 @@ TfSaveRacion::TfSaveRacion(QWidget *parent)
     ui->TVSaveRac->installEventFilter(this);
 }
 
-TfSaveRacion::~TfSaveRacion() {
+TfSaveRacion::~TfSaveRacion()
+{
     delete ui;
 }
 
-void TfSaveRacion::PlaceTree(int top, int height) {
+void TfSaveRacion::PlaceTree(int top, int height)
+{
     ui->TVSaveRac->setGeometry(16, top, 401, height);
 }
 
-QRect TfSaveRacion::LastRect() const {
+QRect TfSaveRacion::LastRect() const
+{
     QRect rect = frameGeometry();
     if (!fEverShown) {
         const QRect main = OuterRect(fMain);
@@ -61,19 +65,22 @@ QRect TfSaveRacion::LastRect() const {
     return rect;
 }
 
-void TfSaveRacion::showEvent(QShowEvent *event) {
+void TfSaveRacion::showEvent(QShowEvent *event)
+{
     QDialog::showEvent(event);
     fEverShown = true;
     FormShow();
 }
 
-bool TfSaveRacion::eventFilter(QObject *watched, QEvent *event) {
+bool TfSaveRacion::eventFilter(QObject *watched, QEvent *event)
+{
     if (watched == ui->TVSaveRac && event->type() == QEvent::KeyPress)
         TVSaveRacKeyDown(static_cast<QKeyEvent *>(event));
     return QDialog::eventFilter(watched, event);
 }
 
-void TfSaveRacion::FormShow() {
+void TfSaveRacion::FormShow()
+{
     QTreeWidget *tree = ui->TVSaveRac;
     tree->clear();
     const QList<TSavedRacion> listed = ListSavedRations();
@@ -96,7 +103,8 @@ void TfSaveRacion::FormShow() {
         ui->EdNaimRac->setFocus();
 }
 
-void TfSaveRacion::TVSaveRacClick() {
+void TfSaveRacion::TVSaveRacClick()
+{
     QTreeWidget *tree = ui->TVSaveRac;
     const QList<QTreeWidgetItem *> selected = tree->selectedItems();
     if (selected.isEmpty())
@@ -118,14 +126,16 @@ void TfSaveRacion::TVSaveRacClick() {
     PMSostav->popup(anchor);
 }
 
-void TfSaveRacion::ButDaClick() {
+void TfSaveRacion::ButDaClick()
+{
     if (windowTitle() == SaveCaption)
         Save();
     else if (windowTitle() == LoadCaption)
         Load();
 }
 
-void TfSaveRacion::Save() {
+void TfSaveRacion::Save()
+{
     const QString name = ui->EdNaimRac->text();
     if (name.isEmpty()) {
         ui->EdNaimRac->setFocus();
@@ -149,7 +159,8 @@ void TfSaveRacion::Save() {
     accept();
 }
 
-void TfSaveRacion::Load() {
+void TfSaveRacion::Load()
+{
     const QList<QTreeWidgetItem *> selected = ui->TVSaveRac->selectedItems();
     if (selected.isEmpty()) {
         accept();
@@ -180,12 +191,14 @@ void TfSaveRacion::Load() {
     accept();
 }
 
-void TfSaveRacion::TVSaveRacDblClick() {
+void TfSaveRacion::TVSaveRacDblClick()
+{
     if (!ui->TVSaveRac->selectedItems().isEmpty())
         ButDaClick();
 }
 
-void TfSaveRacion::TVSaveRacKeyDown(QKeyEvent *event) {
+void TfSaveRacion::TVSaveRacKeyDown(QKeyEvent *event)
+{
     const QList<QTreeWidgetItem *> selected = ui->TVSaveRac->selectedItems();
     if (windowTitle() != LoadCaption || event->key() != Qt::Key_Delete || selected.isEmpty())
         return;

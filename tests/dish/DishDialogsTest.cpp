@@ -19,7 +19,8 @@
 namespace {
 
 // One grams entry holding the whole dish: 500 g with these totals.
-void ShowRation(double kkal, double bel, double zir, double ugl) {
+void ShowRation(double kkal, double bel, double zir, double ugl)
+{
     TRacionItem e;
     e.vremy = 0.5;
     e.id_prod = 1;
@@ -33,7 +34,8 @@ void ShowRation(double kkal, double bel, double zir, double ugl) {
     fMain->APaintLVRAc->trigger();
 }
 
-QTreeWidgetItem *Node(const QString &text) {
+QTreeWidgetItem *Node(const QString &text)
+{
     const auto found = fMain->ui->TVGrup->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
     return found.isEmpty() ? nullptr : found.first();
 }
@@ -46,7 +48,8 @@ struct TPorcInput {
     const char *grams;
 };
 
-void Fill(const TPorcInput &in) {
+void Fill(const TPorcInput &in)
+{
     const auto set = [](QLineEdit *edit, const char *text) {
         if (text)
             edit->setText(QString::fromUtf8(text));
@@ -79,13 +82,15 @@ private Q_SLOTS:
 
 private:
     QString Db() const { return fixture->folder.File(QStringLiteral("KKAL.mdb")); }
-    int Products() const {
+    int Products() const
+    {
         return SqlColumn(Db(), QStringLiteral("SELECT count(*) FROM tab_prod")).first().toInt();
     }
     std::unique_ptr<FormsFixture> fixture;
 };
 
-void DishDialogsTest::init() {
+void DishDialogsTest::init()
+{
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     fixture = std::make_unique<FormsFixture>();
     SqlExec(Db(), QStringLiteral("INSERT INTO tab_grup(id_grup,naim_grup,num_tv,id_parent) "
@@ -95,12 +100,14 @@ void DishDialogsTest::init() {
     fMain->APaintTVGrup->trigger();
 }
 
-void DishDialogsTest::cleanup() {
+void DishDialogsTest::cleanup()
+{
     ArrSave.clear();
     fixture.reset();
 }
 
-void DishDialogsTest::emptyRationMakesNoDish() {
+void DishDialogsTest::emptyRationMakesNoDish()
+{
     QString message;
     AnswerNextModal([&](QWidget *box) {
         message = ModalText(box);
@@ -111,13 +118,15 @@ void DishDialogsTest::emptyRationMakesNoDish() {
     QVERIFY(!fBludo->isVisible());
 }
 
-void DishDialogsTest::weightPresetsProductEditor_data() {
+void DishDialogsTest::weightPresetsProductEditor_data()
+{
     QTest::addColumn<bool>("percent");
     QTest::newRow("totals in grams") << false;
     QTest::newRow("totals shown in percent") << true;
 }
 
-void DishDialogsTest::weightPresetsProductEditor() {
+void DishDialogsTest::weightPresetsProductEditor()
+{
     QFETCH(bool, percent);
     fMain->ui->CBProc->setChecked(percent);
     ShowRation(750, 30, 20, 100);
@@ -145,13 +154,15 @@ void DishDialogsTest::weightPresetsProductEditor() {
     QCOMPARE(Products(), 1);
 }
 
-void DishDialogsTest::missingWeightIsRefused_data() {
+void DishDialogsTest::missingWeightIsRefused_data()
+{
     QTest::addColumn<QString>("weight");
     QTest::newRow("empty") << "";
     QTest::newRow("zero") << "000";
 }
 
-void DishDialogsTest::missingWeightIsRefused() {
+void DishDialogsTest::missingWeightIsRefused()
+{
     QFETCH(QString, weight);
     ShowRation(750, 30, 20, 100);
     QString message;
@@ -172,7 +183,8 @@ void DishDialogsTest::missingWeightIsRefused() {
     QVERIFY(stayedOpen);
 }
 
-void DishDialogsTest::portionsWriteDishIntoChosenGroup() {
+void DishDialogsTest::portionsWriteDishIntoChosenGroup()
+{
     fMain->ui->TVGrup->setCurrentItem(Node(QStringLiteral("Супы")));
     ShowRation(1000, 30, 20, 100);
     const TArraySave ration = ArrSave;
@@ -220,7 +232,8 @@ void DishDialogsTest::portionsWriteDishIntoChosenGroup() {
     QVERIFY(!fMain->Saved);
 }
 
-void DishDialogsTest::porcChecks_data() {
+void DishDialogsTest::porcChecks_data()
+{
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("dish");
     QTest::addColumn<QString>("portion");
@@ -261,7 +274,8 @@ void DishDialogsTest::porcChecks_data() {
                               << "Выберите группу для блюда";
 }
 
-void DishDialogsTest::porcChecks() {
+void DishDialogsTest::porcChecks()
+{
     QFETCH(QString, count);
     QFETCH(QString, dish);
     QFETCH(QString, portion);
@@ -292,7 +306,8 @@ void DishDialogsTest::porcChecks() {
     fPorc->hide();
 }
 
-void DishDialogsTest::arrowsChangeCount() {
+void DishDialogsTest::arrowsChangeCount()
+{
     fPorc->show();
     QCOMPARE(fPorc->ui->EDMera->text(), QStringLiteral("1"));
     fPorc->ui->EDMera->clear();
@@ -308,13 +323,15 @@ void DishDialogsTest::arrowsChangeCount() {
     fPorc->hide();
 }
 
-void DishDialogsTest::cancelWritesNothing_data() {
+void DishDialogsTest::cancelWritesNothing_data()
+{
     QTest::addColumn<bool>("inPorc");
     QTest::newRow("Отмена in the weight dialog") << false;
     QTest::newRow("Отмена in the portions dialog") << true;
 }
 
-void DishDialogsTest::cancelWritesNothing() {
+void DishDialogsTest::cancelWritesNothing()
+{
     QFETCH(bool, inPorc);
     ShowRation(750, 30, 20, 100);
     AnswerNextModal([&](QWidget *) {

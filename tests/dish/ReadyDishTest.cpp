@@ -30,19 +30,22 @@ private:
     std::unique_ptr<TestFolder> folder;
 };
 
-void ReadyDishTest::init() {
+void ReadyDishTest::init()
+{
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     folder = std::make_unique<TestFolder>();
     DM = new TDM;
 }
 
-void ReadyDishTest::cleanup() {
+void ReadyDishTest::cleanup()
+{
     delete DM;
     DM = nullptr;
     folder.reset();
 }
 
-void ReadyDishTest::per100gIsNotRounded_data() {
+void ReadyDishTest::per100gIsNotRounded_data()
+{
     QTest::addColumn<QStringList>("totals");
     QTest::addColumn<int>("grams");
     QTest::addColumn<QList<double>>("expected");
@@ -52,7 +55,8 @@ void ReadyDishTest::per100gIsNotRounded_data() {
                                            << QList<double>{100.0 / 3, 1.0 / 3, 0, 2.5 / 3};
 }
 
-void ReadyDishTest::per100gIsNotRounded() {
+void ReadyDishTest::per100gIsNotRounded()
+{
     QFETCH(QStringList, totals);
     QFETCH(int, grams);
     QFETCH(QList<double>, expected);
@@ -64,7 +68,8 @@ void ReadyDishTest::per100gIsNotRounded() {
     QCOMPARE(t.U, expected[3]);
 }
 
-void ReadyDishTest::roundTwo_data() {
+void ReadyDishTest::roundTwo_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("expected");
     QTest::newRow("a third") << 1000.0 / 300 << 3.33;
@@ -74,13 +79,15 @@ void ReadyDishTest::roundTwo_data() {
     QTest::newRow("tiny is zero") << 0.004 << 0.0;
 }
 
-void ReadyDishTest::roundTwo() {
+void ReadyDishTest::roundTwo()
+{
     QFETCH(double, value);
     QFETCH(double, expected);
     QCOMPARE(RoundTwo(value), expected);
 }
 
-void ReadyDishTest::portionsWriteProductAndMeasures_data() {
+void ReadyDishTest::portionsWriteProductAndMeasures_data()
+{
     QTest::addColumn<double>("kkal");
     QTest::addColumn<double>("portions");
     QTest::addColumn<int>("grams");
@@ -96,7 +103,8 @@ void ReadyDishTest::portionsWriteProductAndMeasures_data() {
         << 600.0 << 2.0 << 0 << 0.0 << 0.0 << 300.0 << false;
 }
 
-void ReadyDishTest::portionsWriteProductAndMeasures() {
+void ReadyDishTest::portionsWriteProductAndMeasures()
+{
     QFETCH(double, kkal);
     QFETCH(double, portions);
     QFETCH(int, grams);
@@ -142,7 +150,8 @@ void ReadyDishTest::portionsWriteProductAndMeasures() {
     }
 }
 
-void ReadyDishTest::failingStatementWritesNothing() {
+void ReadyDishTest::failingStatementWritesNothing()
+{
     SqlExec(Db(), QStringLiteral("CREATE TRIGGER fail BEFORE UPDATE ON tab_prod "
                                  "BEGIN SELECT RAISE(ABORT,'injected'); END"));
     QVERIFY_THROWS_EXCEPTION(EDatabaseError,
@@ -153,7 +162,8 @@ void ReadyDishTest::failingStatementWritesNothing() {
     QCOMPARE(SqlColumn(Db(), QStringLiteral("SELECT count(*) FROM tab_mera")).first().toInt(), 0);
 }
 
-void ReadyDishTest::stepPortionCount_data() {
+void ReadyDishTest::stepPortionCount_data()
+{
     QTest::addColumn<QString>("before");
     QTest::addColumn<bool>("up");
     QTest::addColumn<QString>("after");
@@ -166,7 +176,8 @@ void ReadyDishTest::stepPortionCount_data() {
     QTest::newRow("down on 1,2 stays above 0,1") << "1,2" << false << "0,2";
 }
 
-void ReadyDishTest::stepPortionCount() {
+void ReadyDishTest::stepPortionCount()
+{
     QFETCH(QString, before);
     QFETCH(bool, up);
     QFETCH(QString, after);

@@ -17,7 +17,8 @@
 
 namespace {
 
-TRacionItem Entry(int hour, qint32 prod, qint32 g, double kkal) {
+TRacionItem Entry(int hour, qint32 prod, qint32 g, double kkal)
+{
     TRacionItem e;
     e.vremy = hour / 24.0;
     e.id_prod = prod;
@@ -32,12 +33,14 @@ const TArraySave Breakfast = {Entry(8, 1, 200, 120), Entry(8, 2, 50, 125)};
 const TArraySave Supper = {Entry(19, 2, 100, 250)};
 
 // Makes `rac` the current ration and paints it, as the entry dialog leaves it.
-void ShowRation(const TArraySave &rac) {
+void ShowRation(const TArraySave &rac)
+{
     ArrSave = rac;
     fMain->APaintLVRAc->trigger();
 }
 
-QStringList Names(QTreeWidget *tree) {
+QStringList Names(QTreeWidget *tree)
+{
     QStringList names;
     for (int i = 0; i < tree->topLevelItemCount(); ++i)
         names.append(tree->topLevelItem(i)->text(0));
@@ -46,7 +49,8 @@ QStringList Names(QTreeWidget *tree) {
 
 // Opens the dialog with `opener` and runs `inside` while it is up; the dialog must be closed
 // by `inside` or it is closed with "Нет".
-void WithDialog(void (TfMain::*opener)(), const std::function<void(Ui::TfSaveRacion *)> &inside) {
+void WithDialog(void (TfMain::*opener)(), const std::function<void(Ui::TfSaveRacion *)> &inside)
+{
     AnswerNextModal([inside](QWidget *w) {
         QCOMPARE(w, fSaveRacion);
         inside(fSaveRacion->ui);
@@ -85,7 +89,8 @@ private:
     std::unique_ptr<FormsFixture> fixture;
 };
 
-void SaveRacionDialogTest::init() {
+void SaveRacionDialogTest::init()
+{
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     fixture = std::make_unique<FormsFixture>();
     SqlExec(Db(), QStringLiteral("INSERT INTO tab_prod(id_prod,naim_prod,kkal,id_grup) "
@@ -93,12 +98,14 @@ void SaveRacionDialogTest::init() {
     ShowRation({});
 }
 
-void SaveRacionDialogTest::cleanup() {
+void SaveRacionDialogTest::cleanup()
+{
     ArrSave.clear();
     fixture.reset();
 }
 
-void SaveRacionDialogTest::openersPlaceTreeAndCaption_data() {
+void SaveRacionDialogTest::openersPlaceTreeAndCaption_data()
+{
     QTest::addColumn<QString>("opener");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("tree");
@@ -110,7 +117,8 @@ void SaveRacionDialogTest::openersPlaceTreeAndCaption_data() {
                                << "Загрузить рацион" << QRect(16, 16, 401, 173);
 }
 
-void SaveRacionDialogTest::openersPlaceTreeAndCaption() {
+void SaveRacionDialogTest::openersPlaceTreeAndCaption()
+{
     QFETCH(QString, opener);
     QFETCH(QString, caption);
     QFETCH(QRect, tree);
@@ -127,7 +135,8 @@ void SaveRacionDialogTest::openersPlaceTreeAndCaption() {
     QCOMPARE(shownTree, tree);
 }
 
-void SaveRacionDialogTest::saveUnderNewName() {
+void SaveRacionDialogTest::saveUnderNewName()
+{
     const qint32 listed = SaveNewRacion(QStringLiteral("Четверг"), Supper);
     ShowRation(Breakfast);
     fMain->Saved = false;
@@ -156,7 +165,8 @@ void SaveRacionDialogTest::saveUnderNewName() {
     QCOMPARE(proposed, QStringLiteral("Пятница"));
 }
 
-void SaveRacionDialogTest::emptyNameIsRefused() {
+void SaveRacionDialogTest::emptyNameIsRefused()
+{
     ShowRation(Breakfast);
     QString message;
     bool stayedOpen = false;
@@ -177,13 +187,15 @@ void SaveRacionDialogTest::emptyNameIsRefused() {
     QCOMPARE(SqlColumn(Db(), QStringLiteral("SELECT count(*) FROM tab_nazv_rac")).first(), 0);
 }
 
-void SaveRacionDialogTest::overwriteAsksFirst_data() {
+void SaveRacionDialogTest::overwriteAsksFirst_data()
+{
     QTest::addColumn<QString>("answer");
     QTest::newRow("Да replaces the entries") << "Да";
     QTest::newRow("Нет writes nothing") << "Нет";
 }
 
-void SaveRacionDialogTest::overwriteAsksFirst() {
+void SaveRacionDialogTest::overwriteAsksFirst()
+{
     QFETCH(QString, answer);
     const qint32 id = SaveNewRacion(QStringLiteral("Обед"), Supper);
     ShowRation(Breakfast);
@@ -211,7 +223,8 @@ void SaveRacionDialogTest::overwriteAsksFirst() {
     QCOMPARE(listed, QStringList{QStringLiteral("Обед")});
 }
 
-void SaveRacionDialogTest::reSaveWritesIntoCurrentRation() {
+void SaveRacionDialogTest::reSaveWritesIntoCurrentRation()
+{
     const qint32 id = SaveNewRacion(QStringLiteral("Вторник"), Supper);
     fVvod->IdRac = id;
     fMain->ui->Label1->setText(QStringLiteral("Текущий рацион: Вторник"));
@@ -225,7 +238,8 @@ void SaveRacionDialogTest::reSaveWritesIntoCurrentRation() {
     QCOMPARE(stored, Breakfast);
 }
 
-void SaveRacionDialogTest::reSaveAfterCurrentWasDeletedAsksForName() {
+void SaveRacionDialogTest::reSaveAfterCurrentWasDeletedAsksForName()
+{
     const qint32 id = SaveNewRacion(QStringLiteral("Вторник"), Supper);
     ShowRation(Breakfast);
     fVvod->IdRac = id;
@@ -243,7 +257,8 @@ void SaveRacionDialogTest::reSaveAfterCurrentWasDeletedAsksForName() {
     QCOMPARE(SqlColumn(Db(), QStringLiteral("SELECT count(*) FROM tab_racion")).first(), 0);
 }
 
-void SaveRacionDialogTest::emptyRationCannotBeSaved() {
+void SaveRacionDialogTest::emptyRationCannotBeSaved()
+{
     fMain->Saved = false;
     QString message;
     AnswerNextModal([&](QWidget *box) {
@@ -255,7 +270,8 @@ void SaveRacionDialogTest::emptyRationCannotBeSaved() {
     QVERIFY(!fMain->Saved);
 }
 
-void SaveRacionDialogTest::loadAsksWhenListNotEmpty_data() {
+void SaveRacionDialogTest::loadAsksWhenListNotEmpty_data()
+{
     QTest::addColumn<bool>("listHasRows");
     QTest::addColumn<QString>("answer");
     QTest::newRow("empty list: no question") << false << "";
@@ -263,7 +279,8 @@ void SaveRacionDialogTest::loadAsksWhenListNotEmpty_data() {
     QTest::newRow("Нет keeps the ration") << true << "Нет";
 }
 
-void SaveRacionDialogTest::loadAsksWhenListNotEmpty() {
+void SaveRacionDialogTest::loadAsksWhenListNotEmpty()
+{
     QFETCH(bool, listHasRows);
     QFETCH(QString, answer);
     const qint32 id = SaveNewRacion(QStringLiteral("Ужин"), Supper);
@@ -295,7 +312,8 @@ void SaveRacionDialogTest::loadAsksWhenListNotEmpty() {
     QCOMPARE(fMain->ui->ButSave->isEnabled(), loaded);
 }
 
-void SaveRacionDialogTest::previewPopsUpComposition() {
+void SaveRacionDialogTest::previewPopsUpComposition()
+{
     SqlExec(Db(), QStringLiteral("INSERT INTO tab_prod(id_prod,naim_prod,kkal,id_grup) "
                                  "VALUES(3,'Сыр',350,1)"));
     SaveNewRacion(QStringLiteral("Завтрак"), Breakfast);
@@ -321,13 +339,15 @@ void SaveRacionDialogTest::previewPopsUpComposition() {
                      QStringLiteral("-----------"), QStringLiteral("Итого: 165,0 ккал")}));
 }
 
-void SaveRacionDialogTest::deleteKeyOnlyInLoadMode_data() {
+void SaveRacionDialogTest::deleteKeyOnlyInLoadMode_data()
+{
     QTest::addColumn<bool>("loadMode");
     QTest::newRow("save mode keeps it") << false;
     QTest::newRow("load mode deletes it") << true;
 }
 
-void SaveRacionDialogTest::deleteKeyOnlyInLoadMode() {
+void SaveRacionDialogTest::deleteKeyOnlyInLoadMode()
+{
     QFETCH(bool, loadMode);
     const qint32 gone = SaveNewRacion(QStringLiteral("Апрель"), Breakfast);
     SaveNewRacion(QStringLiteral("Май"), Supper);

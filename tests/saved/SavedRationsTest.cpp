@@ -13,7 +13,8 @@
 namespace {
 
 TRacionItem Entry(double minutes, qint32 prod, qint32 g, qint32 porc = 0, double kol = 0,
-                  double kkal = 0) {
+                  double kkal = 0)
+{
     TRacionItem e;
     e.vremy = minutes / (24 * 60);
     e.id_prod = prod;
@@ -30,13 +31,15 @@ TRacionItem Entry(double minutes, qint32 prod, qint32 g, qint32 porc = 0, double
 
 // A ration whose second meal holds entries of equal time out of product order, so that a
 // load that sorted them by anything but their saved order would show.
-TArraySave SampleRation() {
+TArraySave SampleRation()
+{
     return {Entry(8 * 60, 5, 150, 0, 0, 375.25), Entry(8 * 60, 3, 75, 12, 2.5, 98.123456789),
             Entry(13 * 60 + 30, 9, 0, 14, 3, 360), Entry(13 * 60 + 30, 2, 40, 0, 0, 0.1),
             Entry(13 * 60 + 30, 7, 1, 0, 0, 1e-3)};
 }
 
-qint64 Count(const QString &db, const QString &table) {
+qint64 Count(const QString &db, const QString &table)
+{
     return SqlColumn(db, QStringLiteral("SELECT count(*) FROM ") + table).first().toLongLong();
 }
 
@@ -65,19 +68,22 @@ private:
     std::unique_ptr<TestFolder> folder;
 };
 
-void SavedRationsTest::init() {
+void SavedRationsTest::init()
+{
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     folder = std::make_unique<TestFolder>();
     DM = new TDM;
 }
 
-void SavedRationsTest::cleanup() {
+void SavedRationsTest::cleanup()
+{
     delete DM;
     DM = nullptr;
     folder.reset();
 }
 
-void SavedRationsTest::saveAndLoadKeepEveryFieldAndOrder() {
+void SavedRationsTest::saveAndLoadKeepEveryFieldAndOrder()
+{
     const TArraySave saved = SampleRation();
     const qint32 id = SaveNewRacion(QStringLiteral("Понедельник"), saved);
     QCOMPARE(SqlColumn(Db(), QStringLiteral("SELECT max(id) FROM tab_nazv_rac")).first().toInt(),
@@ -94,7 +100,8 @@ void SavedRationsTest::saveAndLoadKeepEveryFieldAndOrder() {
         QVERIFY2(loaded.at(i) == saved.at(i), qPrintable(QStringLiteral("entry %1").arg(i)));
 }
 
-void SavedRationsTest::rewriteKeepsKeyAndName() {
+void SavedRationsTest::rewriteKeepsKeyAndName()
+{
     const qint32 id = SaveNewRacion(QStringLiteral("Обед"), SampleRation());
     const qint32 other = SaveNewRacion(QStringLiteral("Ужин"), SampleRation());
     const TArraySave replacement = {Entry(9 * 60, 4, 200, 0, 0, 50)};
@@ -109,14 +116,16 @@ void SavedRationsTest::rewriteKeepsKeyAndName() {
     QCOMPARE(loaded, SampleRation());
 }
 
-void SavedRationsTest::loadOfRationWithoutEntriesLeavesCurrent() {
+void SavedRationsTest::loadOfRationWithoutEntriesLeavesCurrent()
+{
     const qint32 id = SaveNewRacion(QStringLiteral("Пусто"), {});
     TArraySave current = SampleRation();
     QVERIFY(!LoadRacion(id, current));
     QCOMPARE(current, SampleRation());
 }
 
-void SavedRationsTest::listingHidesEmptyAndStarNames() {
+void SavedRationsTest::listingHidesEmptyAndStarNames()
+{
     for (const QString &name : {QStringLiteral("Вторник"), QString(), QStringLiteral("***"),
                                 QStringLiteral("Апрель"), QStringLiteral(" ")})
         SqlExec(Db(), QStringLiteral("INSERT INTO tab_nazv_rac(naim_rac) VALUES(?)"), {name});
@@ -133,7 +142,8 @@ void SavedRationsTest::listingHidesEmptyAndStarNames() {
     QCOMPARE(ids, (QList<qint32>{5, 4, 1}));
 }
 
-void SavedRationsTest::nameProposal_data() {
+void SavedRationsTest::nameProposal_data()
+{
     QTest::addColumn<bool>("anyListed");
     QTest::addColumn<int>("idRac");
     QTest::addColumn<QString>("expected");
@@ -143,7 +153,8 @@ void SavedRationsTest::nameProposal_data() {
     QTest::newRow("current ration not listed keeps the field") << true << 99 << "прежнее";
 }
 
-void SavedRationsTest::nameProposal() {
+void SavedRationsTest::nameProposal()
+{
     QFETCH(bool, anyListed);
     QFETCH(int, idRac);
     QFETCH(QString, expected);
@@ -154,14 +165,16 @@ void SavedRationsTest::nameProposal() {
     QCOMPARE(ProposeRacionName(listed, idRac, QStringLiteral("прежнее"), now), expected);
 }
 
-void SavedRationsTest::findComparesWholeName() {
+void SavedRationsTest::findComparesWholeName()
+{
     const qint32 id = SaveNewRacion(QStringLiteral("Завтрак"), {});
     QCOMPARE(FindSavedRacion(QStringLiteral("Завтрак")), std::optional<qint32>(id));
     QCOMPARE(FindSavedRacion(QStringLiteral("Завтра")), std::nullopt);
     QCOMPARE(FindSavedRacion(QStringLiteral("Завтрак%")), std::nullopt);
 }
 
-void SavedRationsTest::deleteRemovesNameAndEntries() {
+void SavedRationsTest::deleteRemovesNameAndEntries()
+{
     const qint32 gone = SaveNewRacion(QStringLiteral("Старый"), SampleRation());
     const qint32 kept = SaveNewRacion(QStringLiteral("Новый"), SampleRation());
     DeleteSavedRacion(gone);
@@ -172,7 +185,8 @@ void SavedRationsTest::deleteRemovesNameAndEntries() {
     QVERIFY(!LoadRacion(gone, loaded));
 }
 
-void SavedRationsTest::previewLines() {
+void SavedRationsTest::previewLines()
+{
     SqlExec(Db(), QStringLiteral("INSERT INTO tab_prod(id_prod,naim_prod,kkal,id_grup) "
                                  "VALUES(5,'Творог',250,1),(9,'Яблоко',47,1)"));
     // Product 3 is not in the catalogue any more.
@@ -188,14 +202,16 @@ void SavedRationsTest::previewLines() {
     QCOMPARE(SostavLines(empty), QStringList());
 }
 
-void SavedRationsTest::failingStatementLeavesDatabaseAsBefore_data() {
+void SavedRationsTest::failingStatementLeavesDatabaseAsBefore_data()
+{
     QTest::addColumn<QString>("operation");
     QTest::newRow("save under a new name") << "new";
     QTest::newRow("overwrite") << "rewrite";
     QTest::newRow("delete") << "delete";
 }
 
-void SavedRationsTest::failingStatementLeavesDatabaseAsBefore() {
+void SavedRationsTest::failingStatementLeavesDatabaseAsBefore()
+{
     QFETCH(QString, operation);
     const qint32 id = SaveNewRacion(QStringLiteral("Был"), SampleRation());
     // The third entry's insert fails, and deleting a name row fails, after other statements
