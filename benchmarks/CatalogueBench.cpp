@@ -10,7 +10,8 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
-static void BM_PaintGroupTree(benchmark::State &state) {
+static void BM_PaintGroupTree(benchmark::State &state)
+{
     BenchForms forms;
     auto *tree = fMain->findChild<QTreeWidget *>(QStringLiteral("TVGrup"));
     for (auto _ : state) {
@@ -24,7 +25,8 @@ static void BM_PaintGroupTree(benchmark::State &state) {
 }
 BENCHMARK(BM_PaintGroupTree)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-static void BM_ListProductsOf500(benchmark::State &state) {
+static void BM_ListProductsOf500(benchmark::State &state)
+{
     BenchForms forms;
     // The first subgroup gets exactly 500 products; its own go to its neighbour.
     const int grup = 201;

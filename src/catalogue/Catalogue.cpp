@@ -4,7 +4,8 @@
 
 #include <QHash>
 
-QList<TGrupNode> GrupDisplayOrder(const QList<TGrupRow> &rows) {
+QList<TGrupNode> GrupDisplayOrder(const QList<TGrupRow> &rows)
+{
     QHash<int, QList<int>> children; // parent key -> indexes into rows, in sibling order
     for (int i = 0; i < rows.size(); ++i)
         children[rows.at(i).parent].append(i);
@@ -35,41 +36,48 @@ QList<TGrupNode> GrupDisplayOrder(const QList<TGrupRow> &rows) {
     return order;
 }
 
-QString GroupChooserText(const QString &parentName, const QString &name) {
+QString GroupChooserText(const QString &parentName, const QString &name)
+{
     if (parentName.isNull())
         return name;
     return parentName + QStringLiteral(" : ") + name;
 }
 
-QString MeasuresCaption(const QString &productName) {
+QString MeasuresCaption(const QString &productName)
+{
     return QStringLiteral("Меры для продукта \"") + productName + QLatin1Char('"');
 }
 
 namespace {
 
-bool IsControl(QChar key) {
+bool IsControl(QChar key)
+{
     return key.unicode() < 0x20 || key.unicode() == 0x7f;
 }
 
 const QChar Backspace(0x08);
 
 // "." and "," both stand for the decimal separator, and a number holds one at most.
-QChar Separator(const QString &text) {
+QChar Separator(const QString &text)
+{
     const QChar sep = DecimalSeparator();
     return text.contains(sep) ? QChar() : sep;
 }
 
-bool IsSeparatorKey(QChar key) {
+bool IsSeparatorKey(QChar key)
+{
     return key == QLatin1Char('.') || key == QLatin1Char(',') || key == DecimalSeparator();
 }
 
-bool IsDigit(QChar key) {
+bool IsDigit(QChar key)
+{
     return key >= QLatin1Char('0') && key <= QLatin1Char('9');
 }
 
 } // namespace
 
-QChar FloatFieldChar(QChar key, const QString &text) {
+QChar FloatFieldChar(QChar key, const QString &text)
+{
     if (IsControl(key))
         return key;
     if (IsSeparatorKey(key))
@@ -79,29 +87,34 @@ QChar FloatFieldChar(QChar key, const QString &text) {
     return QChar();
 }
 
-QChar DecimalChar(QChar key, const QString &text) {
+QChar DecimalChar(QChar key, const QString &text)
+{
     if (IsSeparatorKey(key))
         return Separator(text);
     return WholeChar(key);
 }
 
-QChar WholeChar(QChar key) {
+QChar WholeChar(QChar key)
+{
     if (IsDigit(key) || key == Backspace)
         return key;
     return QChar();
 }
 
-QString CutToOneDecimal(const QString &text) {
+QString CutToOneDecimal(const QString &text)
+{
     const int at = text.indexOf(DecimalSeparator());
     if (at < 0 || text.size() <= at + 2)
         return text;
     return text.left(at + 2);
 }
 
-double MeasureKcal(double grams, double kkalPer100) {
+double MeasureKcal(double grams, double kkalPer100)
+{
     return grams * kkalPer100 / 100;
 }
 
-qint32 MeasureGrams(double kcal, double kkalPer100) {
+qint32 MeasureGrams(double kcal, double kkalPer100)
+{
     return RoundEven32(kcal * 100 / kkalPer100);
 }

@@ -5,7 +5,8 @@
 
 TfLevelGrup *fLevelGrup = nullptr;
 
-TfLevelGrup::TfLevelGrup(QWidget *parent) : QDialog(parent), ui(new Ui::TfLevelGrup) {
+TfLevelGrup::TfLevelGrup(QWidget *parent) : QDialog(parent), ui(new Ui::TfLevelGrup)
+{
     ui->setupUi(this);
     setFixedSize(size());
     RadioGroup1Items = new QButtonGroup(this);
@@ -15,10 +16,12 @@ TfLevelGrup::TfLevelGrup(QWidget *parent) : QDialog(parent), ui(new Ui::TfLevelG
     connect(ui->ButCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-TfLevelGrup::~TfLevelGrup() {
+TfLevelGrup::~TfLevelGrup()
+{
     delete ui;
 }
 
-int TfLevelGrup::ItemIndex() const {
+int TfLevelGrup::ItemIndex() const
+{
     return RadioGroup1Items->checkedId();
 }

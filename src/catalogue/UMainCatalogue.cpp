@@ -27,12 +27,14 @@ namespace {
 class TClickFilter : public QObject {
 public:
     TClickFilter(QWidget *widget, std::function<void()> handler)
-        : QObject(widget), fHandler(std::move(handler)) {
+        : QObject(widget), fHandler(std::move(handler))
+    {
         widget->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
         if (event->type() == QEvent::MouseButtonRelease)
             fHandler();
         return QObject::eventFilter(watched, event);
@@ -43,18 +45,21 @@ private:
 };
 
 // The selection keeps its colours while the list is not focused.
-void KeepSelectionColours(QWidget *view) {
+void KeepSelectionColours(QWidget *view)
+{
     QPalette palette = view->palette();
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     view->setPalette(palette);
 }
 
-int Position(const QTreeWidget *tree, QTreeWidgetItem *node) {
+int Position(const QTreeWidget *tree, QTreeWidgetItem *node)
+{
     return node->parent() ? node->parent()->indexOfChild(node) : tree->indexOfTopLevelItem(node);
 }
 
-QTreeWidgetItem *Sibling(QTreeWidget *tree, QTreeWidgetItem *node, int position) {
+QTreeWidgetItem *Sibling(QTreeWidget *tree, QTreeWidgetItem *node, int position)
+{
     QTreeWidgetItem *parent = node->parent();
     const int count = parent ? parent->childCount() : tree->topLevelItemCount();
     if (position < 0 || position >= count)
@@ -65,7 +70,8 @@ QTreeWidgetItem *Sibling(QTreeWidget *tree, QTreeWidgetItem *node, int position)
 // Exchanges the selected node with its neighbour `step` places away among its siblings: both
 // rows get their new positions together, then the two nodes change places with everything
 // below them. Returns the moved node, or null when there is nothing to exchange with.
-QTreeWidgetItem *MoveNode(QTreeWidget *tree, int step) {
+QTreeWidgetItem *MoveNode(QTreeWidget *tree, int step)
+{
     QTreeWidgetItem *moved = tree->currentItem();
     if (!moved)
         return nullptr;
@@ -99,7 +105,8 @@ QTreeWidgetItem *MoveNode(QTreeWidget *tree, int step) {
 
 } // namespace
 
-void TfMain::ConnectCatalogue() {
+void TfMain::ConnectCatalogue()
+{
     ListView::Setup(ui->LVProd, {{QStringLiteral("Название"), 300}, {QStringLiteral("Ккал"), 87}},
                     false);
     KeepSelectionColours(ui->LVProd);
@@ -118,7 +125,8 @@ void TfMain::ConnectCatalogue() {
     new TClickFilter(ui->LVProd->viewport(), [this] { LVProdClick(); });
 }
 
-void TfMain::APaintTVGrupExecute() {
+void TfMain::APaintTVGrupExecute()
+{
     ui->TVGrup->clear();
     // One statement for the whole hierarchy: sorted by parent and then by order value, each
     // group's children come out as the per-group query would list them.
@@ -152,7 +160,8 @@ void TfMain::APaintTVGrupExecute() {
     }
 }
 
-void TfMain::APaintCBGrupExecute() {
+void TfMain::APaintCBGrupExecute()
+{
     QComboBox *chooser = fNewProd->ui->CBGrup;
     chooser->clear();
     for (QTreeWidgetItemIterator it(ui->TVGrup); *it; ++it) {
@@ -166,23 +175,27 @@ void TfMain::APaintCBGrupExecute() {
         chooser->setCurrentIndex(chooser->findData(NodeId(selected)));
 }
 
-void TfMain::TVGrupClick() {
+void TfMain::TVGrupClick()
+{
     APaintTVProd->trigger();
 }
 
-void TfMain::ButVerhClick() {
+void TfMain::ButVerhClick()
+{
     MoveNode(ui->TVGrup, -1);
     ui->TVGrup->setFocus();
 }
 
-void TfMain::ButVnizClick() {
+void TfMain::ButVnizClick()
+{
     QTreeWidgetItem *moved = MoveNode(ui->TVGrup, +1);
     if (moved && !moved->parent())
         TVGrupClick();
     ui->TVGrup->setFocus();
 }
 
-void TfMain::ButNewGrup1Click() {
+void TfMain::ButNewGrup1Click()
+{
     if (fLevelGrup->exec() != QDialog::Accepted)
         return;
     if (fLevelGrup->ItemIndex() == 0) {
@@ -196,7 +209,8 @@ void TfMain::ButNewGrup1Click() {
     }
 }
 
-void TfMain::ButEditGrupClick() {
+void TfMain::ButEditGrupClick()
+{
     QTreeWidgetItem *node = ui->TVGrup->currentItem();
     if (!node)
         return;
@@ -227,7 +241,8 @@ void TfMain::ButEditGrupClick() {
     fNewGrup->exec();
 }
 
-void TfMain::ButDelGrupClick() {
+void TfMain::ButDelGrupClick()
+{
     QTreeWidgetItem *node = ui->TVGrup->currentItem();
     if (!node)
         return;
@@ -276,7 +291,8 @@ void TfMain::ButDelGrupClick() {
     APaintLVRAc->trigger();
 }
 
-void TfMain::APaintTVProdExecute() {
+void TfMain::APaintTVProdExecute()
+{
     QTreeWidgetItem *node = ui->TVGrup->currentItem();
     if (!node && ui->TVGrup->topLevelItemCount() > 0)
         node = ui->TVGrup->topLevelItem(0);
@@ -294,7 +310,8 @@ void TfMain::APaintTVProdExecute() {
         ListView::Select(ui->LVProd, 0);
 }
 
-void TfMain::ButNewProdClick() {
+void TfMain::ButNewProdClick()
+{
     fNewProd->setWindowTitle(TfNewProd::CaptionNew);
     DM->TableProd.Open();
     DM->TableProd.Append();
@@ -302,7 +319,8 @@ void TfMain::ButNewProdClick() {
     APaintTVProd->trigger();
 }
 
-void TfMain::ButEditProdClick() {
+void TfMain::ButEditProdClick()
+{
     const int row = ListView::Selected(ui->LVProd);
     if (row < 0)
         return;
@@ -317,7 +335,8 @@ void TfMain::ButEditProdClick() {
     fNewProd->exec();
 }
 
-void TfMain::ButDelProdClick() {
+void TfMain::ButDelProdClick()
+{
     const int row = ListView::Selected(ui->LVProd);
     if (row < 0)
         return;
@@ -335,18 +354,21 @@ void TfMain::ButDelProdClick() {
     APaintLVRAc->trigger();
 }
 
-void TfMain::LVProdClick() {
+void TfMain::LVProdClick()
+{
     if (ListView::Selected(ui->LVProd) < 0 && ui->LVProd->rowCount() > 0)
         ListView::Select(ui->LVProd, 0);
 }
 
-void TfMain::LVProdKeyPress(QKeyEvent *event) {
+void TfMain::LVProdKeyPress(QKeyEvent *event)
+{
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         ListView::Selected(ui->LVProd) >= 0)
         ButvRacClick();
 }
 
-void TfMain::LVProdKeyDown(QKeyEvent *event) {
+void TfMain::LVProdKeyDown(QKeyEvent *event)
+{
     if (event->key() == Qt::Key_Delete)
         ButDelProdClick();
 }

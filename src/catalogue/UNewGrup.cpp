@@ -16,7 +16,8 @@ const QString TfNewGrup::CaptionEdit = QStringLiteral("Редактирован�
 
 namespace {
 
-void RenameGrup(int id, const QString &name) {
+void RenameGrup(int id, const QString &name)
+{
     TQuery &q = DM->SQLGrup;
     q.SetSQL(QStringLiteral("UPDATE  tab_grup SET naim_grup=:naim_mera WHERE id_grup=:id_prod"));
     q.Bind(QStringLiteral("naim_mera"), name);
@@ -26,7 +27,8 @@ void RenameGrup(int id, const QString &name) {
 
 } // namespace
 
-TfNewGrup::TfNewGrup(QWidget *parent) : QDialog(parent), ui(new Ui::TfNewGrup) {
+TfNewGrup::TfNewGrup(QWidget *parent) : QDialog(parent), ui(new Ui::TfNewGrup)
+{
     ui->setupUi(this);
     setFixedSize(size());
     connect(ui->ButOK, &QPushButton::clicked, this, &TfNewGrup::ButOK1Click);
@@ -34,20 +36,24 @@ TfNewGrup::TfNewGrup(QWidget *parent) : QDialog(parent), ui(new Ui::TfNewGrup) {
     ui->EdNewGrup->installEventFilter(this);
 }
 
-TfNewGrup::~TfNewGrup() {
+TfNewGrup::~TfNewGrup()
+{
     delete ui;
 }
 
-void TfNewGrup::showEvent(QShowEvent *event) {
+void TfNewGrup::showEvent(QShowEvent *event)
+{
     QDialog::showEvent(event);
     FormShow();
 }
 
-void TfNewGrup::FormShow() {
+void TfNewGrup::FormShow()
+{
     ui->EdNewGrup->setFocus();
 }
 
-void TfNewGrup::ButOK1Click() {
+void TfNewGrup::ButOK1Click()
+{
     using namespace GrupTree;
     QTreeWidget *tree = fMain->ui->TVGrup;
     const QString name = ui->EdNewGrup->text();
@@ -106,19 +112,22 @@ void TfNewGrup::ButOK1Click() {
     accept();
 }
 
-void TfNewGrup::ButCancel1Click() {
+void TfNewGrup::ButCancel1Click()
+{
     fMain->ui->TVGrup->setFocus();
     reject();
 }
 
-bool TfNewGrup::EdNewGrupKeyDown(QKeyEvent *event) {
+bool TfNewGrup::EdNewGrupKeyDown(QKeyEvent *event)
+{
     if (!IsEnter(event))
         return false;
     ButOK1Click();
     return true;
 }
 
-bool TfNewGrup::eventFilter(QObject *watched, QEvent *event) {
+bool TfNewGrup::eventFilter(QObject *watched, QEvent *event)
+{
     if (watched == ui->EdNewGrup && event->type() == QEvent::KeyPress)
         return EdNewGrupKeyDown(static_cast<QKeyEvent *>(event));
     return QDialog::eventFilter(watched, event);

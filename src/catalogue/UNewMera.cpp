@@ -30,7 +30,8 @@ const QString NoKcal =
     QStringLiteral("Запишите, сколько ккал в порции (если неизвестно, то запишите 0)");
 
 // Whole grams from the field; false for text that is no 32-bit whole number.
-bool ReadGrams(const QString &text, qint32 &grams) {
+bool ReadGrams(const QString &text, qint32 &grams)
+{
     bool ok = false;
     const qint64 v = text.trimmed().toLongLong(&ok);
     if (!ok || v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max())
@@ -41,7 +42,8 @@ bool ReadGrams(const QString &text, qint32 &grams) {
 
 } // namespace
 
-TfNewMera::TfNewMera(QWidget *parent) : QDialog(parent), ui(new Ui::TfNewMera) {
+TfNewMera::TfNewMera(QWidget *parent) : QDialog(parent), ui(new Ui::TfNewMera)
+{
     ui->setupUi(this);
     setFixedSize(width(), HeightBrowse);
     ListView::Setup(ui->LVNewMera,
@@ -68,21 +70,25 @@ TfNewMera::TfNewMera(QWidget *parent) : QDialog(parent), ui(new Ui::TfNewMera) {
         w->installEventFilter(this);
 }
 
-TfNewMera::~TfNewMera() {
+TfNewMera::~TfNewMera()
+{
     delete ui;
 }
 
-void TfNewMera::showEvent(QShowEvent *event) {
+void TfNewMera::showEvent(QShowEvent *event)
+{
     QDialog::showEvent(event);
     FormShow();
 }
 
-void TfNewMera::FormShow() {
+void TfNewMera::FormShow()
+{
     Browse();
     APaintLVNewMera->trigger();
 }
 
-void TfNewMera::APaintLVNewMeraExecute() {
+void TfNewMera::APaintLVNewMeraExecute()
+{
     TQuery &q = DM->SQLGrup;
     q.SetSQL(QStringLiteral("SELECT * from tab_mera WHERE id_prod=") + IntToStr(IdProd));
     q.Open();
@@ -95,7 +101,8 @@ void TfNewMera::APaintLVNewMeraExecute() {
         ListView::Select(ui->LVNewMera, 0);
 }
 
-void TfNewMera::Browse() {
+void TfNewMera::Browse()
+{
     setFixedSize(width(), HeightBrowse);
     ui->LVNewMera->setEnabled(true);
     ui->Panel->hide();
@@ -103,7 +110,8 @@ void TfNewMera::Browse() {
         b->show();
 }
 
-void TfNewMera::StartEditing(const QString &okCaption) {
+void TfNewMera::StartEditing(const QString &okCaption)
+{
     setFixedSize(width(), HeightEdit);
     ui->ButOK->setText(okCaption);
     ui->Panel->show();
@@ -114,14 +122,16 @@ void TfNewMera::StartEditing(const QString &okCaption) {
     ui->EdMera->setFocus();
 }
 
-void TfNewMera::ButNew1Click() {
+void TfNewMera::ButNew1Click()
+{
     ui->EdMera->clear();
     ui->EdGramm->clear();
     ui->EdKkal->clear();
     StartEditing(CaptionAdd);
 }
 
-void TfNewMera::ButEdit1Click() {
+void TfNewMera::ButEdit1Click()
+{
     const int row = ListView::Selected(ui->LVNewMera);
     if (row < 0)
         return;
@@ -136,7 +146,8 @@ void TfNewMera::ButEdit1Click() {
     StartEditing(CaptionChange);
 }
 
-void TfNewMera::ButDel1Click() {
+void TfNewMera::ButDel1Click()
+{
     const int row = ListView::Selected(ui->LVNewMera);
     if (row <= 0)
         return;
@@ -148,11 +159,13 @@ void TfNewMera::ButDel1Click() {
     fMain->APaintLVRAc->trigger();
 }
 
-void TfNewMera::ButCancel1Click() {
+void TfNewMera::ButCancel1Click()
+{
     Browse();
 }
 
-void TfNewMera::ButOK1Click() {
+void TfNewMera::ButOK1Click()
+{
     if (ui->EdMera->text().trimmed().isEmpty()) {
         FMessage->ShowMessage(QStringLiteral("Запишите название меры"), this);
         ui->EdMera->setFocus();
@@ -233,7 +246,8 @@ void TfNewMera::ButOK1Click() {
     Browse();
 }
 
-bool TfNewMera::EdGrammKeyPress(QKeyEvent *event) {
+bool TfNewMera::EdGrammKeyPress(QKeyEvent *event)
+{
     const QChar key = TypedChar(event);
     if (key.isNull())
         return false;
@@ -244,7 +258,8 @@ bool TfNewMera::EdGrammKeyPress(QKeyEvent *event) {
     return false;
 }
 
-bool TfNewMera::EdKkalKeyPress(QKeyEvent *event) {
+bool TfNewMera::EdKkalKeyPress(QKeyEvent *event)
+{
     const QChar key = TypedChar(event);
     if (key.isNull())
         return false;
@@ -260,7 +275,8 @@ bool TfNewMera::EdKkalKeyPress(QKeyEvent *event) {
     return false;
 }
 
-void TfNewMera::EdKkalChange() {
+void TfNewMera::EdKkalChange()
+{
     const QString cut = CutToOneDecimal(ui->EdKkal->text());
     if (cut != ui->EdKkal->text())
         ui->EdKkal->setText(cut);
@@ -268,7 +284,8 @@ void TfNewMera::EdKkalChange() {
 }
 
 // The coupling skips an empty field silently: the user has not given that value yet.
-void TfNewMera::EdGrammExit() {
+void TfNewMera::EdGrammExit()
+{
     if (KkalProd == 0 || ui->EdGramm->text().trimmed().isEmpty())
         return;
     qint32 grams = 0;
@@ -279,7 +296,8 @@ void TfNewMera::EdGrammExit() {
     ui->EdKkal->setText(FloatToStrOne(MeasureKcal(grams, KkalProd)));
 }
 
-void TfNewMera::EdKkalExit() {
+void TfNewMera::EdKkalExit()
+{
     if (KkalProd == 0 || ui->EdKkal->text().trimmed().isEmpty())
         return;
     double kcal = 0;
@@ -290,7 +308,8 @@ void TfNewMera::EdKkalExit() {
     ui->EdGramm->setText(IntToStr(MeasureGrams(kcal, KkalProd)));
 }
 
-bool TfNewMera::eventFilter(QObject *watched, QEvent *event) {
+bool TfNewMera::eventFilter(QObject *watched, QEvent *event)
+{
     if (event->type() == QEvent::FocusOut) {
         // Leaving a field for another control of this dialog; a message box or another
         // window taking the focus is no exit.

@@ -13,7 +13,8 @@ TfNewPodgrup *fNewPodgrup = nullptr;
 const QString TfNewPodgrup::CaptionNew = QStringLiteral("Добавление новой подгруппы");
 const QString TfNewPodgrup::CaptionEdit = QStringLiteral("Редактирование подгруппы");
 
-TfNewPodgrup::TfNewPodgrup(QWidget *parent) : QDialog(parent), ui(new Ui::TfNewPodgrup) {
+TfNewPodgrup::TfNewPodgrup(QWidget *parent) : QDialog(parent), ui(new Ui::TfNewPodgrup)
+{
     ui->setupUi(this);
     setFixedSize(size());
     connect(ui->ButOK, &QPushButton::clicked, this, &TfNewPodgrup::ButOK1Click);
@@ -21,16 +22,19 @@ TfNewPodgrup::TfNewPodgrup(QWidget *parent) : QDialog(parent), ui(new Ui::TfNewP
     ui->EdPodgrup->installEventFilter(this);
 }
 
-TfNewPodgrup::~TfNewPodgrup() {
+TfNewPodgrup::~TfNewPodgrup()
+{
     delete ui;
 }
 
-void TfNewPodgrup::showEvent(QShowEvent *event) {
+void TfNewPodgrup::showEvent(QShowEvent *event)
+{
     QDialog::showEvent(event);
     FormShow();
 }
 
-void TfNewPodgrup::FormShow() {
+void TfNewPodgrup::FormShow()
+{
     TQuery &q = DM->SQLGrup;
     q.SetSQL(QStringLiteral("SELECT * FROM tab_grup WHERE id_parent=0"));
     q.Open();
@@ -50,7 +54,8 @@ void TfNewPodgrup::FormShow() {
     ui->EdPodgrup->setFocus();
 }
 
-void TfNewPodgrup::ButOK1Click() {
+void TfNewPodgrup::ButOK1Click()
+{
     using namespace GrupTree;
     QTreeWidget *tree = fMain->ui->TVGrup;
     const QString name = ui->EdPodgrup->text();
@@ -116,14 +121,16 @@ void TfNewPodgrup::ButOK1Click() {
     accept();
 }
 
-bool TfNewPodgrup::EdPodgrupKeyDown(QKeyEvent *event) {
+bool TfNewPodgrup::EdPodgrupKeyDown(QKeyEvent *event)
+{
     if (!IsEnter(event))
         return false;
     ButOK1Click();
     return true;
 }
 
-bool TfNewPodgrup::eventFilter(QObject *watched, QEvent *event) {
+bool TfNewPodgrup::eventFilter(QObject *watched, QEvent *event)
+{
     if (watched == ui->EdPodgrup && event->type() == QEvent::KeyPress)
         return EdPodgrupKeyDown(static_cast<QKeyEvent *>(event));
     return QDialog::eventFilter(watched, event);

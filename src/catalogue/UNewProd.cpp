@@ -28,17 +28,20 @@ namespace {
 const int HeightShort = 170; // the Б/Ж/У panel cut off
 const int HeightFull = 210;
 
-QString NumberText(const QVariant &value) {
+QString NumberText(const QVariant &value)
+{
     return value.isNull() ? QString() : FloatToStr(value.toDouble());
 }
 
-QVariant NumberValue(const QString &text) {
+QVariant NumberValue(const QString &text)
+{
     return text.trimmed().isEmpty() ? QVariant() : QVariant(StrToFloat(text));
 }
 
 // Sets a field only when its value really changes, so that an untouched record stays
 // unmodified.
-void SetField(const QString &name, const QVariant &value) {
+void SetField(const QString &name, const QVariant &value)
+{
     const QVariant old = DM->TableProd.FieldByName(name);
     if (old.isNull() && value.isNull())
         return;
@@ -49,7 +52,8 @@ void SetField(const QString &name, const QVariant &value) {
 
 } // namespace
 
-TfNewProd::TfNewProd(QWidget *parent) : QDialog(parent), ui(new Ui::TfNewProd) {
+TfNewProd::TfNewProd(QWidget *parent) : QDialog(parent), ui(new Ui::TfNewProd)
+{
     ui->setupUi(this);
     setFixedSize(width(), HeightFull);
     connect(ui->ButOK, &QPushButton::clicked, this, &TfNewProd::ButCancelClick);
@@ -66,22 +70,26 @@ TfNewProd::TfNewProd(QWidget *parent) : QDialog(parent), ui(new Ui::TfNewProd) {
         w->installEventFilter(this);
 }
 
-TfNewProd::~TfNewProd() {
+TfNewProd::~TfNewProd()
+{
     delete ui;
 }
 
-void TfNewProd::FormCreate() {
+void TfNewProd::FormCreate()
+{
     ui->CBBZY->setChecked(ReadIni(AppDir() + QStringLiteral("setting.ini"), QStringLiteral("lvRac"),
                                   QStringLiteral("CB3"),
                                   QStringLiteral("1")) == QStringLiteral("1"));
 }
 
-void TfNewProd::showEvent(QShowEvent *event) {
+void TfNewProd::showEvent(QShowEvent *event)
+{
     QDialog::showEvent(event);
     FormShow();
 }
 
-void TfNewProd::FormShow() {
+void TfNewProd::FormShow()
+{
     setFixedSize(width(), HeightShort);
     fMain->APaintCBGrup->trigger();
     ui->XiButton1->setVisible(windowTitle() == CaptionEdit);
@@ -92,7 +100,8 @@ void TfNewProd::FormShow() {
     ui->DBEdNaim->setFocus();
 }
 
-void TfNewProd::LoadRecord() {
+void TfNewProd::LoadRecord()
+{
     const TTable &t = DM->TableProd;
     ui->DBEdNaim->setText(t.FieldByName(QStringLiteral("naim_prod")).toString());
     ui->DBEdKKal->setText(NumberText(t.FieldByName(QStringLiteral("kkal"))));
@@ -101,7 +110,8 @@ void TfNewProd::LoadRecord() {
     ui->DBEdU->setText(NumberText(t.FieldByName(QStringLiteral("ugl"))));
 }
 
-void TfNewProd::UpdateRecord() {
+void TfNewProd::UpdateRecord()
+{
     const QVariant kkal = NumberValue(ui->DBEdKKal->text());
     const QVariant bel = NumberValue(ui->DBEdB->text());
     const QVariant zir = NumberValue(ui->DBEdZ->text());
@@ -113,23 +123,27 @@ void TfNewProd::UpdateRecord() {
     SetField(QStringLiteral("ugl"), ugl);
 }
 
-void TfNewProd::ApplyHeight() {
+void TfNewProd::ApplyHeight()
+{
     const bool full = ui->CBBZY->isChecked();
     // Hidden, not just cut off, so that Tab does not lead into fields nobody sees.
     ui->XiPanel1->setVisible(full);
     setFixedSize(width(), full ? HeightFull : HeightShort);
 }
 
-void TfNewProd::CBBZYClick() {
+void TfNewProd::CBBZYClick()
+{
     ApplyHeight();
 }
 
-void TfNewProd::Label5Click() {
+void TfNewProd::Label5Click()
+{
     ui->CBBZY->toggle();
     ApplyHeight();
 }
 
-void TfNewProd::ButCancelClick() {
+void TfNewProd::ButCancelClick()
+{
     TTable &t = DM->TableProd;
     const bool hasGroup = ui->CBGrup->currentIndex() >= 0;
     if (hasGroup)
@@ -211,16 +225,19 @@ void TfNewProd::ButCancelClick() {
     accept();
 }
 
-void TfNewProd::XiButton3Click() {
+void TfNewProd::XiButton3Click()
+{
     DM->TableProd.Cancel();
     QDialog::reject();
 }
 
-void TfNewProd::reject() {
+void TfNewProd::reject()
+{
     XiButton3Click();
 }
 
-void TfNewProd::XiButton1Click() {
+void TfNewProd::XiButton1Click()
+{
     TTable &t = DM->TableProd;
     fNewMera->ui->Label1->setText(MeasuresCaption(ui->DBEdNaim->text()));
     UpdateRecord();
@@ -235,7 +252,8 @@ void TfNewProd::XiButton1Click() {
     fNewMera->exec();
 }
 
-bool TfNewProd::FilterNumber(QLineEdit *edit, QKeyEvent *event) {
+bool TfNewProd::FilterNumber(QLineEdit *edit, QKeyEvent *event)
+{
     const QChar key = TypedChar(event);
     if (key.isNull())
         return false;
@@ -251,14 +269,16 @@ bool TfNewProd::FilterNumber(QLineEdit *edit, QKeyEvent *event) {
     return false;
 }
 
-bool TfNewProd::DBEdNaimKeyPress(QKeyEvent *event) {
+bool TfNewProd::DBEdNaimKeyPress(QKeyEvent *event)
+{
     if (!IsEnter(event))
         return false;
     ui->DBEdKKal->setFocus();
     return true;
 }
 
-bool TfNewProd::DBEdKKalKeyPress(QKeyEvent *event) {
+bool TfNewProd::DBEdKKalKeyPress(QKeyEvent *event)
+{
     if (IsEnter(event)) {
         if (ui->CBBZY->isChecked())
             ui->DBEdB->setFocus();
@@ -269,7 +289,8 @@ bool TfNewProd::DBEdKKalKeyPress(QKeyEvent *event) {
     return FilterNumber(ui->DBEdKKal, event);
 }
 
-bool TfNewProd::DBEdBKeyPress(QKeyEvent *event) {
+bool TfNewProd::DBEdBKeyPress(QKeyEvent *event)
+{
     if (IsEnter(event)) {
         if (ui->CBBZY->isChecked())
             ui->DBEdZ->setFocus();
@@ -278,7 +299,8 @@ bool TfNewProd::DBEdBKeyPress(QKeyEvent *event) {
     return FilterNumber(ui->DBEdB, event);
 }
 
-bool TfNewProd::DBEdZKeyPress(QKeyEvent *event) {
+bool TfNewProd::DBEdZKeyPress(QKeyEvent *event)
+{
     if (IsEnter(event)) {
         if (ui->CBBZY->isChecked())
             ui->DBEdU->setFocus();
@@ -287,14 +309,16 @@ bool TfNewProd::DBEdZKeyPress(QKeyEvent *event) {
     return FilterNumber(ui->DBEdZ, event);
 }
 
-bool TfNewProd::DBEdUKeyDown(QKeyEvent *event) {
+bool TfNewProd::DBEdUKeyDown(QKeyEvent *event)
+{
     if (!IsEnter(event))
         return false;
     ui->ButOK->setFocus();
     return true;
 }
 
-bool TfNewProd::DBEdUKeyPress(QKeyEvent *event) {
+bool TfNewProd::DBEdUKeyPress(QKeyEvent *event)
+{
     if (IsEnter(event)) {
         ui->ButOK->setFocus();
         return true;
@@ -302,30 +326,36 @@ bool TfNewProd::DBEdUKeyPress(QKeyEvent *event) {
     return FilterNumber(ui->DBEdU, event);
 }
 
-void TfNewProd::CutNumber(QLineEdit *edit) {
+void TfNewProd::CutNumber(QLineEdit *edit)
+{
     const QString cut = CutToOneDecimal(edit->text());
     if (cut != edit->text())
         edit->setText(cut);
     edit->setCursorPosition(edit->text().size());
 }
 
-void TfNewProd::DBEdKKalChange() {
+void TfNewProd::DBEdKKalChange()
+{
     CutNumber(ui->DBEdKKal);
 }
 
-void TfNewProd::DBEdBChange() {
+void TfNewProd::DBEdBChange()
+{
     CutNumber(ui->DBEdB);
 }
 
-void TfNewProd::DBEdZChange() {
+void TfNewProd::DBEdZChange()
+{
     CutNumber(ui->DBEdZ);
 }
 
-void TfNewProd::DBEdUChange() {
+void TfNewProd::DBEdUChange()
+{
     CutNumber(ui->DBEdU);
 }
 
-bool TfNewProd::eventFilter(QObject *watched, QEvent *event) {
+bool TfNewProd::eventFilter(QObject *watched, QEvent *event)
+{
     if (event->type() == QEvent::MouseButtonRelease && watched == ui->Label5) {
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
             Label5Click();

@@ -22,7 +22,8 @@ private Q_SLOTS:
 };
 
 // Rows in sibling order; the expected nodes as "level name".
-void CatalogueCoreTest::displayOrder_data() {
+void CatalogueCoreTest::displayOrder_data()
+{
     QTest::addColumn<QList<TGrupRow>>("rows");
     QTest::addColumn<QStringList>("nodes");
     QTest::newRow("empty") << QList<TGrupRow>{} << QStringList{};
@@ -37,7 +38,8 @@ void CatalogueCoreTest::displayOrder_data() {
         << QList<TGrupRow>{{0, "Z", 0}, {1, "A", 0}} << QStringList{"0 Z", "0 A"};
 }
 
-void CatalogueCoreTest::displayOrder() {
+void CatalogueCoreTest::displayOrder()
+{
     QFETCH(QList<TGrupRow>, rows);
     QFETCH(QStringList, nodes);
     QStringList actual;
@@ -46,13 +48,15 @@ void CatalogueCoreTest::displayOrder() {
     QCOMPARE(actual, nodes);
 }
 
-void CatalogueCoreTest::chooserText() {
+void CatalogueCoreTest::chooserText()
+{
     QCOMPARE(GroupChooserText(QString(), QStringLiteral("Молочные")), QStringLiteral("Молочные"));
     QCOMPARE(GroupChooserText(QStringLiteral("A"), QStringLiteral("B")), QStringLiteral("A : B"));
 }
 
 // Each filter on one key; "-" for a refused key.
-void CatalogueCoreTest::typedFilters_data() {
+void CatalogueCoreTest::typedFilters_data()
+{
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QChar>("key");
@@ -108,7 +112,8 @@ void CatalogueCoreTest::typedFilters_data() {
                             << "-";
 }
 
-void CatalogueCoreTest::typedFilters() {
+void CatalogueCoreTest::typedFilters()
+{
     QFETCH(QLocale, locale);
     QFETCH(QString, text);
     QFETCH(QChar, key);
@@ -122,7 +127,8 @@ void CatalogueCoreTest::typedFilters() {
     QCOMPARE(shown(WholeChar(key)), grams);
 }
 
-void CatalogueCoreTest::cutToOneDecimal_data() {
+void CatalogueCoreTest::cutToOneDecimal_data()
+{
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("cut");
@@ -144,7 +150,8 @@ void CatalogueCoreTest::cutToOneDecimal_data() {
                                                       << "0.99";
 }
 
-void CatalogueCoreTest::cutToOneDecimal() {
+void CatalogueCoreTest::cutToOneDecimal()
+{
     QFETCH(QLocale, locale);
     QFETCH(QString, text);
     QFETCH(QString, cut);
@@ -152,7 +159,8 @@ void CatalogueCoreTest::cutToOneDecimal() {
     QCOMPARE(CutToOneDecimal(text), cut);
 }
 
-void CatalogueCoreTest::measureArithmetic_data() {
+void CatalogueCoreTest::measureArithmetic_data()
+{
     QTest::addColumn<double>("kkalPer100");
     QTest::addColumn<double>("grams");
     QTest::addColumn<double>("kcal");
@@ -164,7 +172,8 @@ void CatalogueCoreTest::measureArithmetic_data() {
     QTest::newRow("52 kcal: 200 g") << 52.0 << 200.0 << 104.0 << 26.0 << 50;
 }
 
-void CatalogueCoreTest::measureArithmetic() {
+void CatalogueCoreTest::measureArithmetic()
+{
     QFETCH(double, kkalPer100);
     QFETCH(double, grams);
     QFETCH(double, kcal);
@@ -174,7 +183,8 @@ void CatalogueCoreTest::measureArithmetic() {
     QCOMPARE(MeasureGrams(kcalIn, kkalPer100), gramsOut);
 }
 
-void CatalogueCoreTest::measureGramsOutOfRange() {
+void CatalogueCoreTest::measureGramsOutOfRange()
+{
     QVERIFY_THROWS_EXCEPTION(ERangeError, MeasureGrams(1e9, 1));
 }
 

@@ -10,23 +10,27 @@
 #include <QTreeWidgetItemIterator>
 
 // A control of a window by its object name; fails the test when there is none.
-template <class T> T *Child(QWidget *window, const char *name) {
+template <class T> T *Child(QWidget *window, const char *name)
+{
     T *child = window->findChild<T *>(QString::fromLatin1(name));
     if (!child)
         qFatal("no control %s", name);
     return child;
 }
 
-inline QTreeWidget *Tree() {
+inline QTreeWidget *Tree()
+{
     return Child<QTreeWidget>(fMain, "TVGrup");
 }
 
-inline QTableWidget *Products() {
+inline QTableWidget *Products()
+{
     return Child<QTableWidget>(fMain, "LVProd");
 }
 
 // The tree as lines: two blanks per level before the name; the selected node ends in " *".
-inline QStringList TreeLines() {
+inline QStringList TreeLines()
+{
     QStringList lines;
     for (QTreeWidgetItemIterator it(Tree()); *it; ++it) {
         int level = 0;
@@ -41,7 +45,8 @@ inline QStringList TreeLines() {
 }
 
 // Selects a node by its name and clicks it, as the user would.
-inline void ClickGrup(const QString &name) {
+inline void ClickGrup(const QString &name)
+{
     for (QTreeWidgetItemIterator it(Tree()); *it; ++it)
         if ((*it)->text(0) == name) {
             Tree()->setCurrentItem(*it);
@@ -52,7 +57,8 @@ inline void ClickGrup(const QString &name) {
 }
 
 // Rows of a list as "caption | sub-item 0 | sub-item 1 ...".
-inline QStringList ListRows(const QTableWidget *list) {
+inline QStringList ListRows(const QTableWidget *list)
+{
     QStringList rows;
     for (int r = 0; r < list->rowCount(); ++r) {
         QStringList cells;
@@ -64,7 +70,8 @@ inline QStringList ListRows(const QTableWidget *list) {
 }
 
 // The first column of every row of a statement, as texts.
-inline QStringList Texts(const FormsFixture &f, const QString &sql) {
+inline QStringList Texts(const FormsFixture &f, const QString &sql)
+{
     QStringList texts;
     for (const QVariant &v : SqlColumn(f.folder.File(QStringLiteral("KKAL.mdb")), sql))
         texts << v.toString();
@@ -72,7 +79,8 @@ inline QStringList Texts(const FormsFixture &f, const QString &sql) {
 }
 
 // Types the text into a widget key by key, Cyrillic letters included.
-inline void TypeKeys(QWidget *widget, const QString &text) {
+inline void TypeKeys(QWidget *widget, const QString &text)
+{
     for (const QChar c : text)
         if (c.unicode() < 0x80)
             QTest::keyClick(widget, c.toLatin1());
@@ -80,6 +88,7 @@ inline void TypeKeys(QWidget *widget, const QString &text) {
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-inline void Seed(const FormsFixture &f, const QString &sql) {
+inline void Seed(const FormsFixture &f, const QString &sql)
+{
     SqlExec(f.folder.File(QStringLiteral("KKAL.mdb")), sql);
 }

@@ -37,7 +37,8 @@ namespace {
 
 // A [a1 0, a2 1, a3 2] 0, B [b1 0, b2 1] 1, C 7; a product with two measures in A, a1, b1
 // and C.
-void SeedCatalogue(const FormsFixture &f) {
+void SeedCatalogue(const FormsFixture &f)
+{
     Seed(f, "INSERT INTO tab_grup(id_grup,naim_grup,num_tv,id_parent) VALUES "
             "(1,'A',0,0),(2,'B',1,0),(3,'C',7,0),"
             "(4,'a1',0,1),(5,'a2',1,1),(6,'a3',2,1),(7,'b1',0,2),(8,'b2',1,2)");
@@ -50,7 +51,8 @@ void SeedCatalogue(const FormsFixture &f) {
 }
 
 // Group rows as "name parent=num", parent by name (0 for none).
-QStringList Groups(const FormsFixture &f) {
+QStringList Groups(const FormsFixture &f)
+{
     return Texts(f, "SELECT g.naim_grup || ' ' || coalesce(p.naim_grup, g.id_parent) || '=' || "
                     "g.num_tv FROM tab_grup g LEFT JOIN tab_grup p ON p.id_grup=g.id_parent "
                     "ORDER BY g.id_grup");
@@ -58,7 +60,8 @@ QStringList Groups(const FormsFixture &f) {
 
 // Runs the add button: chooses group (0) or subgroup (1) in fLevelGrup, then answers the
 // naming dialog with `fill`.
-void Add(int level, std::function<void(QWidget *)> fill) {
+void Add(int level, std::function<void(QWidget *)> fill)
+{
     AnswerNextModal([=](QWidget *levelDialog) {
         Child<QRadioButton>(levelDialog, level == 0 ? "RadioGroup1Grup" : "RadioGroup1Podgrup")
             ->setChecked(true);
@@ -69,7 +72,8 @@ void Add(int level, std::function<void(QWidget *)> fill) {
 }
 
 // Names the group or subgroup in a naming dialog and presses its ОК.
-std::function<void(QWidget *)> Name(const QString &name, const QString &into = QString()) {
+std::function<void(QWidget *)> Name(const QString &name, const QString &into = QString())
+{
     return [=](QWidget *dialog) {
         for (QLineEdit *edit : dialog->findChildren<QLineEdit *>())
             edit->setText(name);
@@ -82,7 +86,8 @@ std::function<void(QWidget *)> Name(const QString &name, const QString &into = Q
 }
 
 // Presses the dialog's ОК where a message is expected; returns its text and closes both.
-QString RefusedWith(QWidget *dialog) {
+QString RefusedWith(QWidget *dialog)
+{
     QString text;
     AnswerNextModal([&text](QWidget *box) {
         text = ModalText(box);
@@ -94,7 +99,8 @@ QString RefusedWith(QWidget *dialog) {
 
 } // namespace
 
-void GroupEditingTest::addGroup_data() {
+void GroupEditingTest::addGroup_data()
+{
     QTest::addColumn<bool>("seeded");
     QTest::addColumn<QString>("stored");
     QTest::newRow("first group of an empty catalogue") << false << "Новая 0=0";
@@ -102,7 +108,8 @@ void GroupEditingTest::addGroup_data() {
     QTest::newRow("after groups and subgroups") << true << "Новая 0=8";
 }
 
-void GroupEditingTest::addGroup() {
+void GroupEditingTest::addGroup()
+{
     QFETCH(bool, seeded);
     QFETCH(QString, stored);
     FormsFixture f;
@@ -113,7 +120,8 @@ void GroupEditingTest::addGroup() {
     QCOMPARE(TreeLines().last(), QStringLiteral("Новая *"));
 }
 
-void GroupEditingTest::addSubgroup_data() {
+void GroupEditingTest::addSubgroup_data()
+{
     QTest::addColumn<QString>("selected");
     QTest::addColumn<QString>("into"); // null: the item the dialog proposes
     QTest::addColumn<QString>("stored");
@@ -133,7 +141,8 @@ void GroupEditingTest::addSubgroup_data() {
                                << "b2";
 }
 
-void GroupEditingTest::addSubgroup() {
+void GroupEditingTest::addSubgroup()
+{
     QFETCH(QString, selected);
     QFETCH(QString, into);
     QFETCH(QString, stored);
@@ -151,7 +160,8 @@ void GroupEditingTest::addSubgroup() {
     QVERIFY(!group || group->isExpanded());
 }
 
-void GroupEditingTest::refusedNames_data() {
+void GroupEditingTest::refusedNames_data()
+{
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("chooserHidden");
     QTest::addColumn<QString>("name");
@@ -172,7 +182,8 @@ void GroupEditingTest::refusedNames_data() {
         << TfNewPodgrup::CaptionNew << false << "A" << exists;
 }
 
-void GroupEditingTest::refusedNames() {
+void GroupEditingTest::refusedNames()
+{
     QFETCH(QString, caption);
     QFETCH(bool, chooserHidden);
     QFETCH(QString, name);
@@ -200,7 +211,8 @@ void GroupEditingTest::refusedNames() {
     }
 }
 
-void GroupEditingTest::editGroup_data() {
+void GroupEditingTest::editGroup_data()
+{
     QTest::addColumn<QString>("group");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("into"); // null: keep "нет"
@@ -215,7 +227,8 @@ void GroupEditingTest::editGroup_data() {
                                                      << "B" << true << "C B=2";
 }
 
-void GroupEditingTest::editGroup() {
+void GroupEditingTest::editGroup()
+{
     QFETCH(QString, group);
     QFETCH(QString, name);
     QFETCH(QString, into);
@@ -251,7 +264,8 @@ void GroupEditingTest::editGroup() {
     }
 }
 
-void GroupEditingTest::editSubgroup_data() {
+void GroupEditingTest::editSubgroup_data()
+{
     QTest::addColumn<QString>("subgroup");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("into"); // null: keep the proposed group
@@ -270,7 +284,8 @@ void GroupEditingTest::editSubgroup_data() {
                                       << "b2 0=8";
 }
 
-void GroupEditingTest::editSubgroup() {
+void GroupEditingTest::editSubgroup()
+{
     QFETCH(QString, subgroup);
     QFETCH(QString, name);
     QFETCH(QString, into);
@@ -291,7 +306,8 @@ void GroupEditingTest::editSubgroup() {
         QCOMPARE(ListRows(Products()), QStringList{"в a1 | 20,0"});
 }
 
-void GroupEditingTest::deleteGroup_data() {
+void GroupEditingTest::deleteGroup_data()
+{
     QTest::addColumn<QString>("node");
     QTest::addColumn<QStringList>("groups");
     QTest::addColumn<QStringList>("products");
@@ -306,7 +322,8 @@ void GroupEditingTest::deleteGroup_data() {
                               << QStringList{"A *", "  a2", "  a3", "B", "  b1", "  b2", "C"};
 }
 
-void GroupEditingTest::deleteGroup() {
+void GroupEditingTest::deleteGroup()
+{
     QFETCH(QString, node);
     QFETCH(QStringList, groups);
     QFETCH(QStringList, products);
@@ -331,7 +348,8 @@ void GroupEditingTest::deleteGroup() {
     QCOMPARE(TreeLines(), tree);
 }
 
-void GroupEditingTest::deleteAnsweredNo() {
+void GroupEditingTest::deleteAnsweredNo()
+{
     FormsFixture f;
     SeedCatalogue(f);
     ClickGrup(QStringLiteral("A"));
@@ -342,7 +360,8 @@ void GroupEditingTest::deleteAnsweredNo() {
     QCOMPARE(Texts(f, "SELECT count(*) FROM tab_mera"), QStringList{"8"});
 }
 
-void GroupEditingTest::deleteLastGroup() {
+void GroupEditingTest::deleteLastGroup()
+{
     FormsFixture f;
     Seed(f, "INSERT INTO tab_grup(id_grup,naim_grup,num_tv,id_parent) VALUES (1,'A',0,0)");
     Seed(f, "INSERT INTO tab_prod(id_prod,naim_prod,kkal,id_grup) VALUES (1,'в A',10,1)");
@@ -354,7 +373,8 @@ void GroupEditingTest::deleteLastGroup() {
     QCOMPARE(Products()->rowCount(), 0);
 }
 
-void GroupEditingTest::failedDeleteChangesNothing() {
+void GroupEditingTest::failedDeleteChangesNothing()
+{
     FormsFixture f;
     SeedCatalogue(f);
     // Measures and products are gone by the time the group row refuses to go.

@@ -25,20 +25,23 @@ private Q_SLOTS:
 namespace {
 
 // Groups A, B, C with order values 0, 1, 7; A holds a1, a2, a3 and B holds b1.
-void SeedTree(const FormsFixture &f) {
+void SeedTree(const FormsFixture &f)
+{
     Seed(f, "INSERT INTO tab_grup(id_grup,naim_grup,num_tv,id_parent) VALUES "
             "(1,'A',0,0),(2,'B',1,0),(3,'C',7,0),"
             "(4,'a1',0,1),(5,'a2',1,1),(6,'a3',2,1),(7,'b1',0,2)");
     fMain->APaintTVGrup->trigger();
 }
 
-QStringList OrderValues(const FormsFixture &f) {
+QStringList OrderValues(const FormsFixture &f)
+{
     return Texts(f, "SELECT naim_grup || '=' || num_tv FROM tab_grup ORDER BY id_grup");
 }
 
 } // namespace
 
-void GroupTreeTest::paintsInStoredOrderAtAnyDepth() {
+void GroupTreeTest::paintsInStoredOrderAtAnyDepth()
+{
     FormsFixture f;
     // Inserted out of order; "deep" hangs under a subgroup, "lost" under no row at all.
     Seed(f, "INSERT INTO tab_grup(id_grup,naim_grup,num_tv,id_parent) VALUES "
@@ -49,7 +52,8 @@ void GroupTreeTest::paintsInStoredOrderAtAnyDepth() {
     QCOMPARE(ListRows(Products()), QStringList{"в Y | 10,0"});
 }
 
-void GroupTreeTest::emptyCatalogue() {
+void GroupTreeTest::emptyCatalogue()
+{
     FormsFixture f;
     Seed(f, "INSERT INTO tab_prod(naim_prod,kkal,id_grup) VALUES ('ничей',10,5)");
     fMain->APaintTVGrup->trigger();
@@ -59,7 +63,8 @@ void GroupTreeTest::emptyCatalogue() {
     QCOMPARE(Products()->rowCount(), 0);
 }
 
-void GroupTreeTest::moves_data() {
+void GroupTreeTest::moves_data()
+{
     QTest::addColumn<QString>("node");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("tree");
@@ -96,7 +101,8 @@ void GroupTreeTest::moves_data() {
         << QStringList{"A=0", "B=1", "C=7", "a1=0", "a2=2", "a3=1", "b1=0"};
 }
 
-void GroupTreeTest::moves() {
+void GroupTreeTest::moves()
+{
     QFETCH(QString, node);
     QFETCH(QString, button);
     QFETCH(QStringList, tree);
@@ -114,7 +120,8 @@ void GroupTreeTest::moves() {
     QCOMPARE(TreeLines(), tree);
 }
 
-void GroupTreeTest::failedMoveChangesNothing() {
+void GroupTreeTest::failedMoveChangesNothing()
+{
     FormsFixture f;
     SeedTree(f);
     // The second of the two order updates fails.
@@ -126,7 +133,8 @@ void GroupTreeTest::failedMoveChangesNothing() {
     QCOMPARE(TreeLines(), (QStringList{"A", "  a1", "  a2", "  a3", "B *", "  b1", "C"}));
 }
 
-void GroupTreeTest::chooserTexts() {
+void GroupTreeTest::chooserTexts()
+{
     FormsFixture f;
     SeedTree(f);
     auto *chooser = Child<QComboBox>(fNewProd, "CBGrup");
@@ -144,7 +152,8 @@ void GroupTreeTest::chooserTexts() {
     QCOMPARE(chooser->currentIndex(), -1);
 }
 
-void GroupTreeTest::productList_data() {
+void GroupTreeTest::productList_data()
+{
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QStringList>("rows");
     QTest::newRow("russian") << QLocale(QLocale::Russian, QLocale::Russia)
@@ -153,7 +162,8 @@ void GroupTreeTest::productList_data() {
                              << QStringList{"Айран | 52.0", "Ряженка | 0.1"};
 }
 
-void GroupTreeTest::productList() {
+void GroupTreeTest::productList()
+{
     QFETCH(QLocale, locale);
     QFETCH(QStringList, rows);
     QLocale::setDefault(locale);

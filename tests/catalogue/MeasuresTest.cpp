@@ -27,17 +27,20 @@ private Q_SLOTS:
 
 namespace {
 
-QTableWidget *List() {
+QTableWidget *List()
+{
     return Child<QTableWidget>(fNewMera, "LVNewMera");
 }
 
-QLineEdit *Field(const char *name) {
+QLineEdit *Field(const char *name)
+{
     return Child<QLineEdit>(fNewMera, name);
 }
 
 // Group 1 with "Печенье" (1, 250 kcal: 100 g and a 20 g piece), "Пирог" (2, energy not
 // given: only its 100 g measure) and "Вода" (3, no measures).
-void SeedCatalogue(const FormsFixture &f) {
+void SeedCatalogue(const FormsFixture &f)
+{
     Seed(f, "INSERT INTO tab_grup(id_grup,naim_grup,num_tv,id_parent) VALUES (1,'Выпечка',0,0)");
     Seed(f, "INSERT INTO tab_prod(id_prod,naim_prod,kkal,id_grup) VALUES "
             "(1,'Печенье',250,1),(2,'Пирог',0,1),(3,'Вода',0,1)");
@@ -47,20 +50,23 @@ void SeedCatalogue(const FormsFixture &f) {
 }
 
 // Shows the dialog for a product without a modal loop, as the product editor hands it over.
-void Open(int idProd, double kkalProd) {
+void Open(int idProd, double kkalProd)
+{
     fNewMera->IdProd = idProd;
     fNewMera->KkalProd = kkalProd;
     fNewMera->show();
 }
 
-QStringList Stored(const FormsFixture &f, int idProd) {
+QStringList Stored(const FormsFixture &f, int idProd)
+{
     return Texts(f, QStringLiteral("SELECT naim_mera || ' ' || g_mera || ' ' || kkal_mera "
                                    "FROM tab_mera WHERE id_prod=%1 ORDER BY id_mif")
                         .arg(idProd));
 }
 
 // Presses ОК of the panel, answering the message box that it shows; returns its text.
-QString OkWithMessage() {
+QString OkWithMessage()
+{
     QString text;
     AnswerNextModal([&text](QWidget *box) {
         text = ModalText(box);
@@ -72,7 +78,8 @@ QString OkWithMessage() {
 
 } // namespace
 
-void MeasuresTest::listsMeasuresOfTheProduct() {
+void MeasuresTest::listsMeasuresOfTheProduct()
+{
     FormsFixture f;
     SeedCatalogue(f);
     Open(1, 250);
@@ -88,7 +95,8 @@ void MeasuresTest::listsMeasuresOfTheProduct() {
     fNewMera->close();
 }
 
-void MeasuresTest::coupling_data() {
+void MeasuresTest::coupling_data()
+{
     QTest::addColumn<double>("kkalProd");
     QTest::addColumn<QString>("left");    // the field left
     QTest::addColumn<QString>("typed");   // its text
@@ -126,7 +134,8 @@ void MeasuresTest::coupling_data() {
         << "Запишите, сколько ккал в порции (если неизвестно, то запишите 0)";
 }
 
-void MeasuresTest::coupling() {
+void MeasuresTest::coupling()
+{
     QFETCH(double, kkalProd);
     QFETCH(QString, left);
     QFETCH(QString, typed);
@@ -156,7 +165,8 @@ void MeasuresTest::coupling() {
     fNewMera->close();
 }
 
-void MeasuresTest::typedFilters() {
+void MeasuresTest::typedFilters()
+{
     FormsFixture f;
     SeedCatalogue(f);
     Open(1, 250);
@@ -170,7 +180,8 @@ void MeasuresTest::typedFilters() {
     fNewMera->close();
 }
 
-void MeasuresTest::addAndChange_data() {
+void MeasuresTest::addAndChange_data()
+{
     QTest::addColumn<bool>("change"); // Изменить on "шт." instead of Добавить
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("grams");
@@ -194,7 +205,8 @@ void MeasuresTest::addAndChange_data() {
         << "Стакан \"большой\" | 20 | 50,0";
 }
 
-void MeasuresTest::addAndChange() {
+void MeasuresTest::addAndChange()
+{
     QFETCH(bool, change);
     QFETCH(QString, name);
     QFETCH(QString, grams);
@@ -230,7 +242,8 @@ void MeasuresTest::addAndChange() {
     fNewMera->close();
 }
 
-void MeasuresTest::productWithoutEnergy_data() {
+void MeasuresTest::productWithoutEnergy_data()
+{
     QTest::addColumn<QString>("grams");
     QTest::addColumn<bool>("recalculated");
     QTest::addColumn<QStringList>("stored");
@@ -241,7 +254,8 @@ void MeasuresTest::productWithoutEnergy_data() {
         << "0" << false << QStringList{"100г 100 0.0", "шт. 0 26.0"} << "Пирог | 0,0";
 }
 
-void MeasuresTest::productWithoutEnergy() {
+void MeasuresTest::productWithoutEnergy()
+{
     QFETCH(QString, grams);
     QFETCH(bool, recalculated);
     QFETCH(QStringList, stored);
@@ -264,7 +278,8 @@ void MeasuresTest::productWithoutEnergy() {
     fNewMera->close();
 }
 
-void MeasuresTest::refusals_data() {
+void MeasuresTest::refusals_data()
+{
     QTest::addColumn<double>("kkalProd");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("grams");
@@ -306,7 +321,8 @@ void MeasuresTest::refusals_data() {
         << "Запишите, сколько грамм в порции, целым числом (если неизвестно, то запишите 0)";
 }
 
-void MeasuresTest::refusals() {
+void MeasuresTest::refusals()
+{
     QFETCH(double, kkalProd);
     QFETCH(QString, name);
     QFETCH(QString, grams);
@@ -327,7 +343,8 @@ void MeasuresTest::refusals() {
     fNewMera->close();
 }
 
-void MeasuresTest::firstMeasureStays() {
+void MeasuresTest::firstMeasureStays()
+{
     FormsFixture f;
     SeedCatalogue(f);
     Open(1, 250);

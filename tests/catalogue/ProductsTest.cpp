@@ -36,13 +36,15 @@ private Q_SLOTS:
 
 namespace {
 
-QLineEdit *Field(const char *name) {
+QLineEdit *Field(const char *name)
+{
     return Child<QLineEdit>(fNewProd, name);
 }
 
 // Group "Фрукты" (1) with subgroup "Яблоки" (2); "Яблоко" (60 kcal) in it with its 100 g
 // measure and a 200 g glass.
-void SeedCatalogue(const FormsFixture &f) {
+void SeedCatalogue(const FormsFixture &f)
+{
     Seed(f, "INSERT INTO tab_grup(id_grup,naim_grup,num_tv,id_parent) VALUES "
             "(1,'Фрукты',0,0),(2,'Яблоки',0,1)");
     Seed(f, "INSERT INTO tab_prod(id_prod,naim_prod,kkal,bel,zir,ugl,id_grup) VALUES "
@@ -53,13 +55,15 @@ void SeedCatalogue(const FormsFixture &f) {
     ClickGrup(QStringLiteral("Яблоки"));
 }
 
-QStringList Measures(const FormsFixture &f) {
+QStringList Measures(const FormsFixture &f)
+{
     return Texts(f, "SELECT naim_mera || ' ' || g_mera || ' ' || kkal_mera FROM tab_mera "
                     "ORDER BY id_mif");
 }
 
 // Opens the editor on a new product without a modal loop, to type into it.
-void ShowNewEditor() {
+void ShowNewEditor()
+{
     fNewProd->setWindowTitle(TfNewProd::CaptionNew);
     DM->TableProd.Open();
     DM->TableProd.Append();
@@ -67,7 +71,8 @@ void ShowNewEditor() {
 }
 
 // Replaces the text of a field by typing, as the user would.
-void Retype(QLineEdit *edit, const QString &keys) {
+void Retype(QLineEdit *edit, const QString &keys)
+{
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
     TypeKeys(edit, keys);
@@ -75,7 +80,8 @@ void Retype(QLineEdit *edit, const QString &keys) {
 
 } // namespace
 
-void ProductsTest::inputFilter_data() {
+void ProductsTest::inputFilter_data()
+{
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("keys");
@@ -105,7 +111,8 @@ void ProductsTest::inputFilter_data() {
                                            << "Сыр 1.5-2,5%";
 }
 
-void ProductsTest::inputFilter() {
+void ProductsTest::inputFilter()
+{
     QFETCH(QLocale, locale);
     QFETCH(QString, field);
     QFETCH(QString, keys);
@@ -120,7 +127,8 @@ void ProductsTest::inputFilter() {
     fNewProd->reject();
 }
 
-void ProductsTest::newProductGets100g_data() {
+void ProductsTest::newProductGets100g_data()
+{
     QTest::addColumn<QString>("kcal");
     QTest::addColumn<QString>("measure");
     QTest::addColumn<QString>("listed");
@@ -135,7 +143,8 @@ void ProductsTest::newProductGets100g_data() {
                               << "Груша | 47,5";
 }
 
-void ProductsTest::newProductGets100g() {
+void ProductsTest::newProductGets100g()
+{
     QFETCH(QString, kcal);
     QFETCH(QString, measure);
     QFETCH(QString, listed);
@@ -167,7 +176,8 @@ void ProductsTest::newProductGets100g() {
     QCOMPARE(DM->TableProd.State(), TTable::dsBrowse);
 }
 
-void ProductsTest::extraMeasuresOpenTheMeasuresDialog() {
+void ProductsTest::extraMeasuresOpenTheMeasuresDialog()
+{
     FormsFixture f;
     SeedCatalogue(f);
     QStringList measures;
@@ -195,7 +205,8 @@ void ProductsTest::extraMeasuresOpenTheMeasuresDialog() {
         SqlColumn(f.folder.File("KKAL.mdb"), "SELECT max(id_prod) FROM tab_prod").value(0).toInt());
 }
 
-void ProductsTest::refusals_data() {
+void ProductsTest::refusals_data()
+{
     QTest::addColumn<bool>("withGroups");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("kcal");
@@ -217,7 +228,8 @@ void ProductsTest::refusals_data() {
         << "CBGrup";
 }
 
-void ProductsTest::refusals() {
+void ProductsTest::refusals()
+{
     QFETCH(bool, withGroups);
     QFETCH(QString, name);
     QFETCH(QString, kcal);
@@ -249,7 +261,8 @@ void ProductsTest::refusals() {
     QCOMPARE(DM->TableProd.State(), TTable::dsBrowse);
 }
 
-void ProductsTest::kcalChangeRecalculatesMeasures_data() {
+void ProductsTest::kcalChangeRecalculatesMeasures_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("kcalKeys"); // typed into the kcal field; null: untouched
     QTest::addColumn<QString>("into");     // group chosen; null: unchanged
@@ -268,7 +281,8 @@ void ProductsTest::kcalChangeRecalculatesMeasures_data() {
         << "60,0" << QString() << false << QStringList{"100г 100 60.0", "стакан 200 120.0"};
 }
 
-void ProductsTest::kcalChangeRecalculatesMeasures() {
+void ProductsTest::kcalChangeRecalculatesMeasures()
+{
     QFETCH(QString, name);
     QFETCH(QString, kcalKeys);
     QFETCH(QString, into);
@@ -306,7 +320,8 @@ void ProductsTest::kcalChangeRecalculatesMeasures() {
              QStringList{name + (into.isNull() ? " 2" : " 1")});
 }
 
-void ProductsTest::leavingWithoutOkStoresNothing_data() {
+void ProductsTest::leavingWithoutOkStoresNothing_data()
+{
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("editing");
     QTest::newRow("Отмена, new") << "Отмена" << false;
@@ -315,7 +330,8 @@ void ProductsTest::leavingWithoutOkStoresNothing_data() {
     QTest::newRow("Escape, edit") << "Escape" << true;
 }
 
-void ProductsTest::leavingWithoutOkStoresNothing() {
+void ProductsTest::leavingWithoutOkStoresNothing()
+{
     QFETCH(QString, button);
     QFETCH(bool, editing);
     FormsFixture f;
@@ -338,7 +354,8 @@ void ProductsTest::leavingWithoutOkStoresNothing() {
     QCOMPARE(Texts(f, "SELECT naim_prod || ' ' || kkal FROM tab_prod"), before);
 }
 
-void ProductsTest::presetValues() {
+void ProductsTest::presetValues()
+{
     FormsFixture f;
     SeedCatalogue(f);
     // As the ready dish opens the editor: a new row with its values per 100 g.
@@ -362,7 +379,8 @@ void ProductsTest::presetValues() {
     QCOMPARE(Measures(f).last(), QStringLiteral("100г 100 156.2"));
 }
 
-void ProductsTest::panelSetting_data() {
+void ProductsTest::panelSetting_data()
+{
     QTest::addColumn<QString>("ini");
     QTest::addColumn<bool>("checked");
     QTest::newRow("no settings file") << QString() << true;
@@ -370,7 +388,8 @@ void ProductsTest::panelSetting_data() {
     QTest::newRow("CB3=0") << "[lvRac]\nCB3=0\n" << false;
 }
 
-void ProductsTest::panelSetting() {
+void ProductsTest::panelSetting()
+{
     QFETCH(QString, ini);
     QFETCH(bool, checked);
     FormsFixture f;
@@ -392,7 +411,8 @@ void ProductsTest::panelSetting() {
     fNewProd->reject();
 }
 
-void ProductsTest::deleteProduct() {
+void ProductsTest::deleteProduct()
+{
     FormsFixture f;
     SeedCatalogue(f);
     Seed(f, "INSERT INTO tab_prod(id_prod,naim_prod,kkal,id_grup) VALUES (2,'Айва',40,2)");
