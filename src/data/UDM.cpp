@@ -73,8 +73,24 @@ QSqlDatabase TConnection::Db()
     return db;
 }
 
+QSqlQuery &TConnection::Prepared(const QString &sql)
+{
+    auto it = fPrepared.find(sql);
+    if (it != fPrepared.end())
+        return *it;
+    // Texts with keys written into them differ every time; keep the cache small.
+    if (fPrepared.size() >= 64)
+        fPrepared.clear();
+    QSqlQuery q(Db());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw EDatabaseError(EngineText(q.lastError()));
+    return *fPrepared.insert(sql, std::move(q));
+}
+
 void TConnection::Close()
 {
+    fPrepared.clear();
     if (QSqlDatabase::contains(fName)) {
         QSqlDatabase db = QSqlDatabase::database(fName, false);
         db.close();
@@ -171,10 +187,12 @@ void TQuery::ExecSQL()
 void TQuery::Run(bool select)
 {
     Close();
-    QSqlQuery q(fConnection.Db());
-    q.setForwardOnly(true);
-    if (!q.prepare(fSQL))
-        throw EDatabaseError(EngineText(q.lastError()));
+    QSqlQuery &q = fConnection.Prepared(fSQL);
+    // The compiled statement stays cached; resetting it releases the engine's read lock.
+    struct Finish {
+        QSqlQuery &q;
+        ~Finish() { q.finish(); }
+    } finish{q};
     static const QRegularExpression placeholder(QStringLiteral(":([A-Za-z_][A-Za-z0-9_]*)"));
     QSet<QString> seen;
     for (auto it = placeholder.globalMatch(fSQL); it.hasNext();) {
@@ -200,7 +218,6 @@ void TQuery::Run(bool select)
             throw EDatabaseError(EngineText(q.lastError()));
         fActive = true;
     }
-    q.finish();
 }
 
 QVariant TQuery::Field(int index) const

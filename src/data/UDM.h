@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -30,8 +31,13 @@ public:
     // Commits when a transaction is open; otherwise nothing.
     void CommitIfOpen();
 
+    // A compiled statement for this text, kept for the next run of the same text: the ration
+    // list and the saving of a ration run one text hundreds of times in a row.
+    QSqlQuery &Prepared(const QString &sql);
+
 private:
     QString fName;
+    QHash<QString, QSqlQuery> fPrepared;
     QString fFile;
     bool fInTransaction = false;
 };

@@ -1,4 +1,4 @@
-// The database schema and the data module (Part 1.1): the column orders that statements
+// The database schema and the data module: the column orders that statements
 // rely on, keys that always grow, a missing database file, a failing statement, the
 // transaction guard, and TableProd's key-only writes.
 #include "Errors.h"
@@ -117,7 +117,7 @@ void DataModuleTest::keysAlwaysGrow()
     const auto insertAndMax = [&] {
         dm.qSaveRac.SetSQL(insert);
         dm.qSaveRac.ExecSQL();
-        // What Parts 3.1 and 6.1 run right after an insert to learn the new key.
+        // What saving a ration and making a ready dish run right after an insert to learn the new key.
         dm.SQL1.SetSQL(QStringLiteral("SELECT max(%1) FROM %2").arg(key, table));
         dm.SQL1.Open();
         return dm.SQL1.Field(0).toLongLong();
