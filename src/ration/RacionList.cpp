@@ -4,26 +4,36 @@
 
 namespace {
 
-// Sums one shown row into the shown subtotal: grams in the general form, the rest with one
-// decimal, each read back from its text.
-void AddToSubtotal(QStringList &subtotal, const QStringList &row)
+// A row as shown and the numbers its cells read back as: a one-decimal text reads back as
+// exactly the RoundOne of its value, so sums of shown cells need no parsing.
+struct TShownRow {
+    bool first; // the meal's first row
+    double g, kkal, bel, zir, ugl;
+};
+
+TShownRow Shown(const TRacionItem &x, bool first)
 {
-    subtotal[2] = FloatToStr(StrToFloat(subtotal[2]) + StrToFloat(row[2]));
-    for (int k = 3; k <= 6; ++k)
-        subtotal[k] = FloatToStrOne(StrToFloat(subtotal[k]) + StrToFloat(row[k]));
+    return {first,           double(x.g),     RoundOne(x.kkal),
+            RoundOne(x.bel), RoundOne(x.zir), RoundOne(x.ugl)};
 }
 
-TRacRow Subtotal(const QList<TRacRow> &meal)
+// The meal's subtotal, summed upward from its last row to its first as the cells show them,
+// each running sum rounded to one decimal.
+TRacRow Subtotal(const QList<TShownRow> &meal)
 {
-    TRacRow total;
-    total.cells = {QString(),           RacSubtotalText,     QStringLiteral("0"),
-                   QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
-                   QStringLiteral("0")};
+    double g = 0, kkal = 0, bel = 0, zir = 0, ugl = 0;
     for (auto r = meal.crbegin(); r != meal.crend(); ++r) {
-        AddToSubtotal(total.cells, r->cells);
-        if (!r->time.isEmpty())
+        g += r->g;
+        kkal = RoundOne(kkal + r->kkal);
+        bel = RoundOne(bel + r->bel);
+        zir = RoundOne(zir + r->zir);
+        ugl = RoundOne(ugl + r->ugl);
+        if (r->first)
             break;
     }
+    TRacRow total;
+    total.cells = {QString(),          RacSubtotalText,    FloatToStr(g),     FloatToStrOne(kkal),
+                   FloatToStrOne(bel), FloatToStrOne(zir), FloatToStrOne(ugl)};
     return total;
 }
 
@@ -44,21 +54,20 @@ QString PorcText(const TRacionItem &x, const TRacNames &names)
 void RacionRows(const TArraySave &rac, bool subtotals, const TRacNames &names,
                 const std::function<void(const TRacRow &)> &add)
 {
-    QList<TRacRow> meal;
+    QList<TShownRow> meal;
     QString previous;
-    bool first = true;
     for (int i = 0; i < rac.size(); ++i) {
         const TRacionItem &x = rac[i];
         TRacRow row;
         row.index = i;
         const QString time = VremyText(x.vremy);
-        if (first || time != previous) {
-            if (!first && subtotals)
+        const bool first = i == 0 || time != previous;
+        if (first) {
+            if (i > 0 && subtotals)
                 add(Subtotal(meal));
             meal.clear();
             row.time = time;
             previous = time;
-            first = false;
         }
         std::optional<QString> prod;
         if (x.id_prod != 0)
@@ -70,7 +79,7 @@ void RacionRows(const TArraySave &rac, bool subtotals, const TRacNames &names,
                      FloatToStrOne(x.bel),
                      FloatToStrOne(x.zir),
                      FloatToStrOne(x.ugl)};
-        meal.append(row);
+        meal.append(Shown(x, first));
         add(row);
     }
     if (subtotals && !meal.isEmpty())
@@ -82,7 +91,7 @@ QStringList DayTotals(const TArraySave &rac)
     // A 64-bit sum: a day of many large entries must not wrap around.
     qint64 grams = 0;
     double kkal = 0, bel = 0, zir = 0, ugl = 0;
-    // RoundOne gives exactly the value that its one-decimal text reads back as.
+    // Each running sum is what its one-decimal cell would read back as.
     for (const TRacionItem &x : rac) {
         grams += x.g;
         kkal = RoundOne(kkal + x.kkal);

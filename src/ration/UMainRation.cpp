@@ -2,6 +2,7 @@
 #include "ui_UMain.h"
 
 #include "Application.h"
+#include "Errors.h"
 #include "ListView.h"
 #include "Numbers.h"
 #include "Paths.h"
@@ -18,6 +19,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -64,6 +67,83 @@ std::optional<QString> LookUpName(const QString &sql, qint32 key)
         return std::nullopt;
     return DM->SQL1.Field(0).toString();
 }
+
+// The engine's own words for a failed statement, as the data module reports them.
+QString EngineText(const QSqlError &error)
+{
+    const QString db = error.databaseText().trimmed();
+    return db.isEmpty() ? error.text().trimmed() : db;
+}
+
+// A name look-up of the repaint: compiled once and run per key, each key once. Compiling the
+// statement anew for each entry of a long ration would cost more than the look-ups.
+class TNameLookUp {
+public:
+    explicit TNameLookUp(QString sql) : fSql(std::move(sql)) {}
+
+    std::optional<QString> operator()(qint32 key)
+    {
+        const auto known = fNames.constFind(key);
+        if (known != fNames.constEnd())
+            return *known;
+        if (!fPrepared) {
+            fQuery = QSqlQuery(DM->ADOTrans.Db());
+            fQuery.setForwardOnly(true);
+            if (!fQuery.prepare(fSql))
+                throw EDatabaseError(EngineText(fQuery.lastError()));
+            fPrepared = true;
+        }
+        fQuery.bindValue(QStringLiteral(":id_prod"), key);
+        if (!fQuery.exec())
+            throw EDatabaseError(EngineText(fQuery.lastError()));
+        std::optional<QString> name;
+        if (fQuery.next())
+            name = fQuery.value(0).toString();
+        if (fQuery.lastError().isValid())
+            throw EDatabaseError(EngineText(fQuery.lastError()));
+        fQuery.finish();
+        fNames.insert(key, name);
+        return name;
+    }
+
+private:
+    QString fSql;
+    QSqlQuery fQuery;
+    bool fPrepared = false;
+    QHash<qint32, std::optional<QString>> fNames;
+};
+
+// Gathers the rows of a repaint and puts them into the list in one go when it ends, also when
+// a look-up fails midway: the rows built so far then stay, as if added one by one. Cells made
+// whole before they join the list reach the view once each; a long ration has thousands.
+class TRacRows {
+public:
+    explicit TRacRows(QTableWidget *list) : fList(list) {}
+    ~TRacRows()
+    {
+        const int first = fList->rowCount();
+        fList->setRowCount(first + fRows.size());
+        for (int i = 0; i < fRows.size(); ++i) {
+            const TRacRow &row = fRows.at(i);
+            for (int c = 0; c < fList->columnCount(); ++c) {
+                auto *item = new QTableWidgetItem(c == 0 ? row.time : row.cells.value(c - 1));
+                item->setTextAlignment(
+                    Qt::Alignment(fList->horizontalHeaderItem(c)->textAlignment()));
+                if (c == 0 && row.index >= 0)
+                    item->setData(Qt::UserRole, row.index);
+                fList->setItem(first + i, c, item);
+            }
+        }
+    }
+    TRacRows(const TRacRows &) = delete;
+    TRacRows &operator=(const TRacRows &) = delete;
+
+    void Add(const TRacRow &row) { fRows.append(row); }
+
+private:
+    QTableWidget *fList;
+    QList<TRacRow> fRows;
+};
 
 } // namespace
 
@@ -119,32 +199,24 @@ void TfMain::APaintLVRAcExecute()
 {
     {
         TUpdatesOff suspended(ui->LVRac);
+        // The look-ups share one read transaction (unless the caller has one open): the engine
+        // then locks and checks the file once, not once per statement.
+        std::optional<TTransaction> reading;
+        if (!ArrSave.isEmpty() && !DM->ADOTrans.InTransaction())
+            reading.emplace(DM->ADOTrans);
         ListView::Clear(ui->LVRac);
-        // A name is read once per repaint however often the ration holds it.
-        QHash<qint32, std::optional<QString>> prodNames, meraNames;
+        TRacRows rows(ui->LVRac);
+        TNameLookUp prodName(
+            QStringLiteral("SELECT naim_prod FROM tab_prod WHERE id_prod=:id_prod"));
+        TNameLookUp meraName(
+            QStringLiteral("SELECT naim_mera FROM tab_mera WHERE id_mif=:id_prod"));
         TRacNames names;
-        names.prod = [&](qint32 id) {
-            auto it = prodNames.find(id);
-            if (it == prodNames.end())
-                it = prodNames.insert(
-                    id, LookUpName(
-                            QStringLiteral("SELECT naim_prod FROM tab_prod WHERE id_prod=:id_prod"),
-                            id));
-            return *it;
-        };
-        names.mera = [&](qint32 id) {
-            auto it = meraNames.find(id);
-            if (it == meraNames.end())
-                it = meraNames.insert(
-                    id, LookUpName(
-                            QStringLiteral("SELECT naim_mera FROM tab_mera WHERE id_mif=:id_prod"),
-                            id));
-            return *it;
-        };
-        RacionRows(ArrSave, ui->CB1->isChecked(), names, [this](const TRacRow &row) {
-            ListView::AddRow(ui->LVRac, row.time, row.cells,
-                             row.index >= 0 ? QVariant(row.index) : QVariant());
-        });
+        names.prod = [&](qint32 id) { return prodName(id); };
+        names.mera = [&](qint32 id) { return meraName(id); };
+        RacionRows(ArrSave, ui->CB1->isChecked(), names,
+                   [&rows](const TRacRow &row) { rows.Add(row); });
+        if (reading)
+            reading->Commit();
     }
 
     ListView::Clear(ui->LVItog);

@@ -90,7 +90,12 @@ QTime VremyTime(double vremy)
 
 QString VremyText(double vremy)
 {
-    return VremyTime(vremy).toString(QStringLiteral("HH:mm"));
+    // Written by hand: the list writes one per entry, and the general formatter is slow.
+    const QTime t = VremyTime(vremy);
+    const auto digit = [](int d) { return QChar(u'0' + d); };
+    const QChar text[] = {digit(t.hour() / 10), digit(t.hour() % 10), QLatin1Char(':'),
+                          digit(t.minute() / 10), digit(t.minute() % 10)};
+    return QString(text, 5);
 }
 
 TRacionItem GrammEntry(double vremy, qint32 idProd, qint32 grams, const TProdValues &p)

@@ -119,6 +119,7 @@ private Q_SLOTS:
     void paintsListAndTotals();
     void percentToggleTouchesOnlyTheTotalsRow();
     void lostProductAndMeasure();
+    void failingLookUpKeepsRowsPainted();
     void arrows_data();
     void arrows();
     void keyFilters_data();
@@ -235,6 +236,26 @@ void RationGuiTest::lostProductAndMeasure()
     fMain->APaintLVRAc->trigger();
     QCOMPARE(ListView::SubItem(fMain->ui->LVRac, last, 0), QStringLiteral("Продукт был удален"));
     QCOMPARE(ListView::SubItem(fMain->ui->LVRac, last, 1), QStringLiteral("2 * кружка"));
+}
+
+void RationGuiTest::failingLookUpKeepsRowsPainted()
+{
+    FormsFixture f;
+    SeedCatalogue(f);
+    SqlExec(f.folder.File("KKAL.mdb"), "DROP TABLE tab_mera");
+    fMain->ui->CB1->setChecked(false);
+    ArrSave = {Entry("08:00", 1, 100), Entry("08:00", 3, 30, 31, 0.3)};
+    QString report;
+    AnswerNextModal([&](QWidget *box) {
+        report = ModalText(box);
+        box->close();
+    });
+    TApplication::Dispatch([] { fMain->APaintLVRAc->trigger(); });
+    QVERIFY2(report.contains(QStringLiteral("tab_mera")), qPrintable(report));
+    QCOMPARE(fMain->ui->LVRac->rowCount(), 1);
+    QCOMPARE(ListView::SubItem(fMain->ui->LVRac, 0, 0), QStringLiteral("Молоко"));
+    QCOMPARE(fMain->ui->LVItog->rowCount(), 0);
+    QVERIFY(fMain->ui->LVRac->updatesEnabled());
 }
 
 void RationGuiTest::arrows_data()
