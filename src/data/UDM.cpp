@@ -5,7 +5,6 @@
 #include "UnicodeLike.h"
 
 #include <QRegularExpression>
-#include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -73,19 +72,25 @@ QSqlDatabase TConnection::Db()
     return db;
 }
 
-QSqlQuery &TConnection::Prepared(const QString &sql)
+TConnection::TPrepared &TConnection::Prepared(const QString &sql)
 {
     auto it = fPrepared.find(sql);
     if (it != fPrepared.end())
-        return *it;
+        return it->second;
     // Texts with keys written into them differ every time; keep the cache small.
     if (fPrepared.size() >= 64)
         fPrepared.clear();
-    QSqlQuery q(Db());
-    q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        throw EDatabaseError(EngineText(q.lastError()));
-    return *fPrepared.insert(sql, std::move(q));
+    TPrepared p{QSqlQuery(Db()), {}, {}, false};
+    p.query.setForwardOnly(true);
+    if (!p.query.prepare(sql))
+        throw EDatabaseError(EngineText(p.query.lastError()));
+    static const QRegularExpression placeholder(QStringLiteral(":([A-Za-z_][A-Za-z0-9_]*)"));
+    for (auto it = placeholder.globalMatch(sql); it.hasNext();) {
+        const QString name = it.next().captured(1);
+        if (!p.params.contains(name))
+            p.params.append(name);
+    }
+    return fPrepared.emplace(sql, std::move(p)).first->second;
 }
 
 void TConnection::Close()
@@ -187,30 +192,29 @@ void TQuery::ExecSQL()
 void TQuery::Run(bool select)
 {
     Close();
-    QSqlQuery &q = fConnection.Prepared(fSQL);
+    TConnection::TPrepared &p = fConnection.Prepared(fSQL);
+    QSqlQuery &q = p.query;
     // The compiled statement stays cached; resetting it releases the engine's read lock.
     struct Finish {
         QSqlQuery &q;
         ~Finish() { q.finish(); }
     } finish{q};
-    static const QRegularExpression placeholder(QStringLiteral(":([A-Za-z_][A-Za-z0-9_]*)"));
-    QSet<QString> seen;
-    for (auto it = placeholder.globalMatch(fSQL); it.hasNext();) {
-        const QString name = it.next().captured(1);
-        if (seen.contains(name))
-            continue;
-        seen.insert(name);
+    for (const QString &name : std::as_const(p.params))
         q.bindValue(QLatin1Char(':') + name, fParams.value(name.toLower()));
-    }
     if (!q.exec())
         throw EDatabaseError(EngineText(q.lastError()));
     if (select) {
-        const QSqlRecord rec = q.record();
-        for (int i = 0; i < rec.count(); ++i)
-            fNames.append(rec.fieldName(i).toLower());
-        while (q.next()) {
-            QVector<QVariant> row(rec.count());
+        if (!p.fieldsKnown) {
+            const QSqlRecord rec = q.record();
             for (int i = 0; i < rec.count(); ++i)
+                p.fields.append(rec.fieldName(i).toLower());
+            p.fieldsKnown = true;
+        }
+        fNames = p.fields;
+        const int columns = fNames.size();
+        while (q.next()) {
+            QVector<QVariant> row(columns);
+            for (int i = 0; i < columns; ++i)
                 row[i] = q.value(i);
             fRows.append(std::move(row));
         }

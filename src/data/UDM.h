@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <QVector>
 
+#include <unordered_map>
+
 // The database connection. It is not opened until the first statement needs it, and it
 // refuses to create a missing database file.
 class TConnection {
@@ -33,11 +35,17 @@ public:
 
     // A compiled statement for this text, kept for the next run of the same text: the ration
     // list and the saving of a ration run one text hundreds of times in a row.
-    QSqlQuery &Prepared(const QString &sql);
+    struct TPrepared {
+        QSqlQuery query;
+        QStringList params; // placeholder names in order of first use, without the colon
+        QStringList fields; // column names in lower case, known after the first open
+        bool fieldsKnown = false;
+    };
+    TPrepared &Prepared(const QString &sql);
 
 private:
     QString fName;
-    QHash<QString, QSqlQuery> fPrepared;
+    std::unordered_map<QString, TPrepared> fPrepared;
     QString fFile;
     bool fInTransaction = false;
 };

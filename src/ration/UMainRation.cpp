@@ -19,8 +19,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -68,15 +66,8 @@ std::optional<QString> LookUpName(const QString &sql, qint32 key)
     return DM->SQL1.Field(0).toString();
 }
 
-// The engine's own words for a failed statement, as the data module reports them.
-QString EngineText(const QSqlError &error)
-{
-    const QString db = error.databaseText().trimmed();
-    return db.isEmpty() ? error.text().trimmed() : db;
-}
-
-// A name look-up of the repaint: compiled once and run per key, each key once. Compiling the
-// statement anew for each entry of a long ration would cost more than the look-ups.
+// A name look-up of the repaint, each key once: a long ration names the same products and
+// measures over and over.
 class TNameLookUp {
 public:
     explicit TNameLookUp(QString sql) : fSql(std::move(sql)) {}
@@ -86,30 +77,11 @@ public:
         const auto known = fNames.constFind(key);
         if (known != fNames.constEnd())
             return *known;
-        if (!fPrepared) {
-            fQuery = QSqlQuery(DM->ADOTrans.Db());
-            fQuery.setForwardOnly(true);
-            if (!fQuery.prepare(fSql))
-                throw EDatabaseError(EngineText(fQuery.lastError()));
-            fPrepared = true;
-        }
-        fQuery.bindValue(QStringLiteral(":id_prod"), key);
-        if (!fQuery.exec())
-            throw EDatabaseError(EngineText(fQuery.lastError()));
-        std::optional<QString> name;
-        if (fQuery.next())
-            name = fQuery.value(0).toString();
-        if (fQuery.lastError().isValid())
-            throw EDatabaseError(EngineText(fQuery.lastError()));
-        fQuery.finish();
-        fNames.insert(key, name);
-        return name;
+        return *fNames.insert(key, LookUpName(fSql, key));
     }
 
 private:
     QString fSql;
-    QSqlQuery fQuery;
-    bool fPrepared = false;
     QHash<qint32, std::optional<QString>> fNames;
 };
 

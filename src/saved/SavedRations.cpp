@@ -1,22 +1,7 @@
 #include "SavedRations.h"
 
-#include "Errors.h"
 #include "Numbers.h"
 #include "UDM.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
-
-namespace {
-
-// The engine's own words for a failed statement, as the data module reports them.
-QString EngineText(const QSqlError &error)
-{
-    const QString db = error.databaseText().trimmed();
-    return db.isEmpty() ? error.text().trimmed() : db;
-}
-
-} // namespace
 
 QList<TSavedRacion> ListSavedRations()
 {
@@ -66,28 +51,24 @@ bool SavedRacionExists(qint32 id)
 
 void InsertRacionRows(qint32 idRac, const TArraySave &rac)
 {
-    // The statement is compiled once and run per entry: compiling it anew for each of a long
-    // ration's entries would cost more than writing them.
-    QSqlQuery q(DM->ADOTrans.Db());
-    if (!q.prepare(QStringLiteral(
+    TQuery &q = DM->SQL1;
+    for (const TRacionItem &item : rac) {
+        q.SetSQL(QStringLiteral(
             "INSERT INTO tab_racion(id_rac,vremy,id_prod,flag,g,id_porc,kol_porc,kkal,bel,zir,"
             "ugl) VALUES(:id_rac,:vremy,:id_prod,:flag,:g,:id_porc,:kol_porc,:kkal,:bel,:zir,"
-            ":ugl) ")))
-        throw EDatabaseError(EngineText(q.lastError()));
-    for (const TRacionItem &item : rac) {
-        q.bindValue(QStringLiteral(":id_rac"), idRac);
-        q.bindValue(QStringLiteral(":vremy"), item.vremy);
-        q.bindValue(QStringLiteral(":id_prod"), item.id_prod);
-        q.bindValue(QStringLiteral(":flag"), item.flag);
-        q.bindValue(QStringLiteral(":g"), item.g);
-        q.bindValue(QStringLiteral(":id_porc"), item.id_porc);
-        q.bindValue(QStringLiteral(":kol_porc"), item.kol_porc);
-        q.bindValue(QStringLiteral(":kkal"), item.kkal);
-        q.bindValue(QStringLiteral(":bel"), item.bel);
-        q.bindValue(QStringLiteral(":zir"), item.zir);
-        q.bindValue(QStringLiteral(":ugl"), item.ugl);
-        if (!q.exec())
-            throw EDatabaseError(EngineText(q.lastError()));
+            ":ugl) "));
+        q.Bind(QStringLiteral("id_rac"), idRac);
+        q.Bind(QStringLiteral("vremy"), item.vremy);
+        q.Bind(QStringLiteral("id_prod"), item.id_prod);
+        q.Bind(QStringLiteral("flag"), item.flag);
+        q.Bind(QStringLiteral("g"), item.g);
+        q.Bind(QStringLiteral("id_porc"), item.id_porc);
+        q.Bind(QStringLiteral("kol_porc"), item.kol_porc);
+        q.Bind(QStringLiteral("kkal"), item.kkal);
+        q.Bind(QStringLiteral("bel"), item.bel);
+        q.Bind(QStringLiteral("zir"), item.zir);
+        q.Bind(QStringLiteral("ugl"), item.ugl);
+        q.ExecSQL();
     }
 }
 
