@@ -40,33 +40,51 @@ struct Random {
     }
 };
 
-const std::vector<std::string> kGroupNouns = {
-    "Молочные продукты", "Хлеб и выпечка", "Крупы", "Мясо", "Птица", "Рыба", "Морепродукты",
-    "Овощи", "Фрукты", "Ягоды", "Орехи", "Сладости", "Напитки", "Соусы", "Супы",
-    "Готовые блюда", "Закуски", "Консервы", "Грибы", "Бобовые"};
+const std::vector<std::string> kGroupNouns = {"Молочные продукты",
+                                              "Хлеб и выпечка",
+                                              "Крупы",
+                                              "Мясо",
+                                              "Птица",
+                                              "Рыба",
+                                              "Морепродукты",
+                                              "Овощи",
+                                              "Фрукты",
+                                              "Ягоды",
+                                              "Орехи",
+                                              "Сладости",
+                                              "Напитки",
+                                              "Соусы",
+                                              "Супы",
+                                              "Готовые блюда",
+                                              "Закуски",
+                                              "Консервы",
+                                              "Грибы",
+                                              "Бобовые"};
 const std::vector<std::string> kGroupAdjectives = {
-    "домашние", "фермерские", "столовые", "праздничные", "летние",
-    "зимние", "деревенские", "сибирские", "южные", "северные"};
-const std::vector<std::string> kSubgroupNames = {
-    "отварные", "жареные", "тушёные", "запечённые", "свежие",
-    "сушёные", "копчёные", "маринованные", "замороженные"};
+    "домашние", "фермерские",  "столовые",  "праздничные", "летние",
+    "зимние",   "деревенские", "сибирские", "южные",       "северные"};
+const std::vector<std::string> kSubgroupNames = {"отварные",   "жареные",      "тушёные",
+                                                 "запечённые", "свежие",       "сушёные",
+                                                 "копчёные",   "маринованные", "замороженные"};
 const std::vector<std::string> kProductNouns = {
-    "Сыр", "Творог", "Кефир", "Молоко", "Йогурт", "Хлеб", "Батон", "Каша", "Котлета",
-    "Колбаса", "Сосиски", "Филе", "Окорок", "Судак", "Минтай", "Кальмар", "Картофель",
-    "Морковь", "Свёкла", "Капуста", "Яблоко", "Груша", "Слива", "Клубника", "Малина",
-    "Фундук", "Миндаль", "Пряник", "Зефир", "Мармелад", "Компот", "Морс", "Кисель",
-    "Борщ", "Щи", "Рассольник", "Пельмени", "Вареники", "Блины", "Сырники", "Салат",
-    "Икра", "Шпроты", "Опята", "Лисички", "Фасоль", "Горох", "Чечевица", "Гречка", "Пшено"};
+    "Сыр",       "Творог",  "Кефир",   "Молоко",     "Йогурт",   "Хлеб",     "Батон",  "Каша",
+    "Котлета",   "Колбаса", "Сосиски", "Филе",       "Окорок",   "Судак",    "Минтай", "Кальмар",
+    "Картофель", "Морковь", "Свёкла",  "Капуста",    "Яблоко",   "Груша",    "Слива",  "Клубника",
+    "Малина",    "Фундук",  "Миндаль", "Пряник",     "Зефир",    "Мармелад", "Компот", "Морс",
+    "Кисель",    "Борщ",    "Щи",      "Рассольник", "Пельмени", "Вареники", "Блины",  "Сырники",
+    "Салат",     "Икра",    "Шпроты",  "Опята",      "Лисички",  "Фасоль",   "Горох",  "Чечевица",
+    "Гречка",    "Пшено"};
 const std::vector<std::string> kProductAdjectives = {
-    "домашний", "нежный", "особый", "классический", "российский", "деревенский", "лёгкий",
-    "сливочный", "пикантный", "диетический", "отборный", "мраморный", "луговой", "янтарный",
-    "золотистый", "ароматный", "хрустящий", "душистый", "таёжный", "уральский"};
+    "домашний",    "нежный",    "особый",    "классический", "российский",
+    "деревенский", "лёгкий",    "сливочный", "пикантный",    "диетический",
+    "отборный",    "мраморный", "луговой",   "янтарный",     "золотистый",
+    "ароматный",   "хрустящий", "душистый",  "таёжный",      "уральский"};
 const std::vector<std::string> kBrands = {
-    "«Сытомир»", "«Простоквашино»", "«Вологодское»", "«Калинка»", "«Берёзка»",
-    "«Родные просторы»", "«Алтай»", "«Волжское»", "«Кубань»", "«Мечта»"};
+    "«Сытомир»",         "«Простоквашино»", "«Вологодское»", "«Калинка»", "«Берёзка»",
+    "«Родные просторы»", "«Алтай»",         "«Волжское»",    "«Кубань»",  "«Мечта»"};
 const std::vector<std::pair<std::string, int>> kMeasures = {
-    {"штука", 60}, {"порция", 250}, {"стакан", 200}, {"ст. ложка", 20}, {"ч. ложка", 7},
-    {"кусок", 35}, {"тарелка", 300}, {"ломтик", 25}, {"горсть", 30}, {"пачка", 180}};
+    {"штука", 60}, {"порция", 250},  {"стакан", 200}, {"ст. ложка", 20}, {"ч. ложка", 7},
+    {"кусок", 35}, {"тарелка", 300}, {"ломтик", 25},  {"горсть", 30},    {"пачка", 180}};
 
 void Check(sqlite3 *db, int rc, const char *what)
 {
@@ -151,8 +169,8 @@ int main(int argc, char **argv)
     std::vector<long long> subgroups;
     std::vector<std::string> subgroupNames;
     for (int g = 0; g < kGroups; ++g) {
-        const std::string name = kGroupNouns[g % kGroupNouns.size()] + " " +
-                                 kGroupAdjectives[g / kGroupNouns.size()];
+        const std::string name =
+            kGroupNouns[g % kGroupNouns.size()] + " " + kGroupAdjectives[g / kGroupNouns.size()];
         Text(grup, 1, name);
         sqlite3_bind_int(grup, 2, g);
         sqlite3_bind_int(grup, 3, 0);
@@ -173,10 +191,10 @@ int main(int argc, char **argv)
     sqlite3_finalize(grup);
 
     // Products, each with "100г" first and two portions.
-    sqlite3_stmt *prod = Prepare(
-        db, "INSERT INTO tab_prod(naim_prod,kkal,bel,zir,ugl,id_grup) VALUES(?,?,?,?,?,?)");
-    sqlite3_stmt *mera = Prepare(
-        db, "INSERT INTO tab_mera(id_prod,naim_mera,g_mera,kkal_mera) VALUES(?,?,?,?)");
+    sqlite3_stmt *prod =
+        Prepare(db, "INSERT INTO tab_prod(naim_prod,kkal,bel,zir,ugl,id_grup) VALUES(?,?,?,?,?,?)");
+    sqlite3_stmt *mera =
+        Prepare(db, "INSERT INTO tab_mera(id_prod,naim_mera,g_mera,kkal_mera) VALUES(?,?,?,?)");
     std::vector<Product> products(kProducts);
     std::vector<long long> productIds(kProducts);
     for (int i = 0; i < kProducts; ++i) {
@@ -186,9 +204,9 @@ int main(int argc, char **argv)
         p.ugl = rnd.Tenths(0, 80);
         p.kkal = std::round((p.bel * 4.1 + p.zir * 9.3 + p.ugl * 4.1) * 10) / 10;
         const std::string name = kProductNouns[rnd.Below(kProductNouns.size())] + " " +
-                                 kProductAdjectives[rnd.Below(kProductAdjectives.size())] +
-                                 " " + kBrands[rnd.Below(kBrands.size())] + " " +
-                                 DecimalComma(p.zir) + "% №" + std::to_string(i + 1);
+                                 kProductAdjectives[rnd.Below(kProductAdjectives.size())] + " " +
+                                 kBrands[rnd.Below(kBrands.size())] + " " + DecimalComma(p.zir) +
+                                 "% №" + std::to_string(i + 1);
         Text(prod, 1, name);
         sqlite3_bind_double(prod, 2, p.kkal);
         sqlite3_bind_double(prod, 3, p.bel);
@@ -218,9 +236,9 @@ int main(int argc, char **argv)
 
     // Saved rations: 30 entries each over five meals; every third entry is in portions.
     sqlite3_stmt *nazv = Prepare(db, "INSERT INTO tab_nazv_rac(naim_rac) VALUES(?)");
-    sqlite3_stmt *rac = Prepare(
-        db, "INSERT INTO tab_racion(id_rac,vremy,id_prod,flag,g,id_porc,kol_porc,kkal,bel,"
-            "zir,ugl) VALUES(?,?,?,?,?,?,?,?,?,?,?)");
+    sqlite3_stmt *rac =
+        Prepare(db, "INSERT INTO tab_racion(id_rac,vremy,id_prod,flag,g,id_porc,kol_porc,kkal,bel,"
+                    "zir,ugl) VALUES(?,?,?,?,?,?,?,?,?,?,?)");
     const int mealMinutes[5] = {8 * 60, 11 * 60, 13 * 60 + 30, 16 * 60 + 15, 19 * 60};
     for (int r = 0; r < kRations; ++r) {
         char name[64];

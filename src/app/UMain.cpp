@@ -48,14 +48,14 @@ TfMain::TfMain(QWidget *parent) : QMainWindow(parent), ui(new Ui::TfMain)
 
     fAnchors = new TAnchors(this);
     fAnchors->Anchor(ui->TVGrup, TAnchors::Bottom, true);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->ButNewGrup1, ui->ButEditGrup,
-                                                      ui->ButDelGrup})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{ui->ButNewGrup1, ui->ButEditGrup, ui->ButDelGrup})
         fAnchors->Anchor(w, TAnchors::Bottom, false);
     fAnchors->Anchor(ui->LVRac, TAnchors::Right | TAnchors::Bottom, true);
     fAnchors->Anchor(ui->LVItog, TAnchors::Right | TAnchors::Bottom, true);
     fAnchors->Anchor(ui->Label3, TAnchors::Right, false);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->CB1, ui->CB2, ui->Label2, ui->CBProc,
-                                                      ui->EProc})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{ui->CB1, ui->CB2, ui->Label2, ui->CBProc, ui->EProc})
         fAnchors->Anchor(w, TAnchors::Bottom, false);
 
     ConnectCatalogue();
@@ -87,9 +87,8 @@ void TfMain::FormCreate()
 
     const QString ini = AppDir() + QStringLiteral("setting.ini");
     const auto setBox = [&](QCheckBox *box, const char *key, void (TfMain::*click)()) {
-        const bool checked =
-            ReadIni(ini, QStringLiteral("lvRac"), QString::fromLatin1(key), QStringLiteral("1")) ==
-            QStringLiteral("1");
+        const bool checked = ReadIni(ini, QStringLiteral("lvRac"), QString::fromLatin1(key),
+                                     QStringLiteral("1")) == QStringLiteral("1");
         if (box->isChecked() != checked) {
             box->setChecked(checked);
             (this->*click)();
@@ -129,8 +128,8 @@ void TfMain::ScreenAdaptation(int screenWidth, int screenHeight)
         fAnchors->Apply(ui->XiPanel1);
         const int strip = ui->Panel1->width();
         ui->Panel_Grup->resize(strip / 2 - 20, ui->Panel_Grup->height());
-        ui->panel_prod->setGeometry(ui->Panel_Grup->width(), 0,
-                                    strip - ui->Panel_Grup->width() - 2, ui->Panel1->height());
+        ui->panel_prod->setGeometry(ui->Panel_Grup->width(), 0, strip - ui->Panel_Grup->width() - 2,
+                                    ui->Panel1->height());
         for (QTableWidget *list : {ui->LVRac, ui->LVItog}) {
             list->setColumnWidth(2, list->columnWidth(2) - 60);
             int others = 0;
@@ -161,8 +160,8 @@ void TfMain::FormCanResize(int newWidth)
     ui->TVGrup->resize(ui->Panel_Grup->width() - 31, ui->TVGrup->height());
     ui->XiButton1->move(ui->TVGrup->geometry().right() + 1 - ui->XiButton1->width(),
                         ui->XiButton1->y());
-    ui->panel_prod->setGeometry(ui->Panel_Grup->width(), 0,
-                                newWidth - ui->Panel_Grup->width() - 2, ui->Panel1->height());
+    ui->panel_prod->setGeometry(ui->Panel_Grup->width(), 0, newWidth - ui->Panel_Grup->width() - 2,
+                                ui->Panel1->height());
 }
 
 void TfMain::Dock()

@@ -17,8 +17,7 @@
 namespace {
 
 // A control of a window by its spec name, as an outside test driver finds it.
-template <class T = QWidget>
-T *C(const QWidget *window, const char *name)
+template <class T = QWidget> T *C(const QWidget *window, const char *name)
 {
     T *w = window->findChild<T *>(QString::fromLatin1(name));
     if (!w)
@@ -111,7 +110,8 @@ void MainWindowTest::canResize()
     QCOMPARE(C(&w, "Panel_Grup")->width(), groups);
     QCOMPARE(C(&w, "panel_prod")->width(), products);
     QCOMPARE(C<QTreeWidget>(&w, "TVGrup")->width(), groups - 31);
-    QCOMPARE(C(&w, "XiButton1")->geometry().right(), C<QTreeWidget>(&w, "TVGrup")->geometry().right());
+    QCOMPARE(C(&w, "XiButton1")->geometry().right(),
+             C<QTreeWidget>(&w, "TVGrup")->geometry().right());
 }
 
 void MainWindowTest::resizeByUser()
@@ -125,7 +125,8 @@ void MainWindowTest::resizeByUser()
     QCOMPARE(C(fMain, "Panel_Grup")->width(), 480);
     QCOMPARE(C(fMain, "panel_prod")->width(), 518);
     QCOMPARE(C(fMain, "panel_prod")->x(), 480);
-    QCOMPARE(C(fMain, "XiButton1")->geometry().right(), C<QTreeWidget>(fMain, "TVGrup")->geometry().right());
+    QCOMPARE(C(fMain, "XiButton1")->geometry().right(),
+             C<QTreeWidget>(fMain, "TVGrup")->geometry().right());
 }
 
 void MainWindowTest::narrowScreen()
@@ -144,16 +145,21 @@ void MainWindowTest::narrowScreen()
     QCOMPARE(C(&w, "XiPanel2")->width(), 839);
     QCOMPARE(C(&w, "XiPanel1")->width(), 839);
     QCOMPARE(C(&w, "Panel_Grup")->width(), C(&w, "Panel1")->width() / 2 - 20);
-    QCOMPARE(C(&w, "panel_prod")->width(), C(&w, "Panel1")->width() - C(&w, "Panel_Grup")->width() - 2);
+    QCOMPARE(C(&w, "panel_prod")->width(),
+             C(&w, "Panel1")->width() - C(&w, "Panel_Grup")->width() - 2);
     QCOMPARE(C<QTreeWidget>(&w, "TVGrup")->width(), C(&w, "Panel_Grup")->width() - 31);
-    QCOMPARE(C(&w, "XiButton1")->geometry().right(), C<QTreeWidget>(&w, "TVGrup")->geometry().right());
+    QCOMPARE(C(&w, "XiButton1")->geometry().right(),
+             C<QTreeWidget>(&w, "TVGrup")->geometry().right());
     QCOMPARE(C<QTableWidget>(&w, "LVProd")->width(), C(&w, "panel_prod")->width() - 37);
-    QCOMPARE(C(&w, "ButPoisk")->geometry().right(), C<QTableWidget>(&w, "LVProd")->geometry().right());
+    QCOMPARE(C(&w, "ButPoisk")->geometry().right(),
+             C<QTableWidget>(&w, "LVProd")->geometry().right());
     QCOMPARE(C(&w, "ButDelProd")->geometry().right(), C(&w, "ButPoisk")->geometry().right());
     QCOMPARE(C(&w, "ButEditProd")->geometry().right() + 1 + 10, C(&w, "ButDelProd")->x());
     QCOMPARE(C(&w, "ButNewProd")->geometry().right() + 1 + 10, C(&w, "ButEditProd")->x());
     QCOMPARE(C(&w, "ButDelProd")->y(), C<QTableWidget>(&w, "LVProd")->geometry().bottom() + 1 + 12);
-    QCOMPARE(C<QTableWidget>(&w, "LVProd")->columnWidth(0), C<QTableWidget>(&w, "LVProd")->width() - C<QTableWidget>(&w, "LVProd")->columnWidth(1) - 40);
+    QCOMPARE(C<QTableWidget>(&w, "LVProd")->columnWidth(0),
+             C<QTableWidget>(&w, "LVProd")->width() -
+                 C<QTableWidget>(&w, "LVProd")->columnWidth(1) - 40);
 }
 
 void MainWindowTest::wideScreenKeepsDesign()
@@ -224,8 +230,8 @@ void MainWindowTest::startSettings_data()
     QTest::newRow("CB2 empty") << QByteArray("[lvRac]\nCB2=\n") << true << true << true;
     QTest::newRow("CB1 0") << QByteArray("[lvRac]\nCB1=0\n") << false << true << true;
     QTest::newRow("CB4 0") << QByteArray("[lvRac]\nCB4=0\n") << true << true << false;
-    QTest::newRow("all 0") << QByteArray("[lvRac]\nCB1=0\nCB2=0\nCB4=0\nCB3=0\n") << false
-                           << false << false;
+    QTest::newRow("all 0") << QByteArray("[lvRac]\nCB1=0\nCB2=0\nCB4=0\nCB3=0\n") << false << false
+                           << false;
 }
 
 void MainWindowTest::startSettings()
@@ -244,7 +250,8 @@ void MainWindowTest::startSettings()
     QCOMPARE(C<QCheckBox>(fMain, "CB1")->isChecked(), cb1);
     QCOMPARE(C<QCheckBox>(fMain, "CB2")->isChecked(), cb2);
     QCOMPARE(C<QCheckBox>(fMain, "CBProc")->isChecked(), proc);
-    QCOMPARE(C<QLineEdit>(fMain, "EProc")->text(), proc ? QStringLiteral("%") : QStringLiteral("г."));
+    QCOMPARE(C<QLineEdit>(fMain, "EProc")->text(),
+             proc ? QStringLiteral("%") : QStringLiteral("г."));
     // Б, Ж, У are the sixth to eighth columns of both ration lists.
     for (QTableWidget *list : {C<QTableWidget>(fMain, "LVRac"), C<QTableWidget>(fMain, "LVItog")})
         for (int c = 5; c <= 7; ++c)

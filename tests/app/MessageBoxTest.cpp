@@ -110,7 +110,7 @@ void MessageBoxTest::messageCentredOverRect()
         QCOMPARE(seen.frame.left(), CenterCoord(over.left(), over.width(), seen.frame.width()));
         QCOMPARE(seen.frame.top(), CenterCoord(over.top(), over.height(), seen.frame.height()));
         if (over.width() == 866 && seen.frame.width() == 293) // offscreen's 2-pixel frame:
-            QCOMPARE(seen.frame.left(), 386); // 573 / 2 = 286.5, to the even 286
+            QCOMPARE(seen.frame.left(), 386);                 // 573 / 2 = 286.5, to the even 286
     }
     // Layout of the box.
     auto *label = FMessage->findChild<QLabel *>(QStringLiteral("labMesage"));
@@ -210,10 +210,14 @@ void MessageBoxTest::errorFromClickedButton_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("conversion") << "convert" << "'12,5' is not a valid integer value.";
-    QTest::newRow("range") << "range" << "Range check error.";
-    QTest::newRow("database") << "database" << "no such table: tab_nowhere.";
-    QTest::newRow("full stop kept") << "std" << "Сбой.";
+    QTest::newRow("conversion") << "convert"
+                                << "'12,5' is not a valid integer value.";
+    QTest::newRow("range") << "range"
+                           << "Range check error.";
+    QTest::newRow("database") << "database"
+                              << "no such table: tab_nowhere.";
+    QTest::newRow("full stop kept") << "std"
+                                    << "Сбой.";
 }
 
 void MessageBoxTest::errorFromClickedButton()

@@ -1,8 +1,8 @@
 // The number texts (Overview, Conventions; issue point 8) under a Russian and an English
 // locale: one decimal rounded half away from zero, the general form, half-to-even rounding,
 // reading back with the exact error texts, and the error report's full-stop rule.
-#include "Errors.h"
 #include "Numbers.h"
+#include "Errors.h"
 
 #include <QLocale>
 #include <QtTest>
@@ -20,7 +20,7 @@ QString Tenths(qint64 m)
 
 struct HalvesResult {
     qint64 checked = 0;
-    qint64 wrongOne = 0;    // FloatToStrOne
+    qint64 wrongOne = 0;     // FloatToStrOne
     qint64 wrongQtFixed = 0; // QString::number(x,'f',1), for comparison
     QString firstWrong;
 };
@@ -96,11 +96,19 @@ void NumbersTest::oneDecimal_data()
         const char *en;
     };
     const Row rows[] = {
-        {0.35, "0,4", "0.4"},       {4.35, "4,4", "4.4"},       {-0.05, "-0,1", "-0.1"},
-        {2.25, "2,3", "2.3"},       {1.45, "1,5", "1.5"},       {0.05, "0,1", "0.1"},
-        {0, "0,0", "0.0"},          {-0.04, "0,0", "0.0"},      {12.0, "12,0", "12.0"},
-        {1234.56, "1234,6", "1234.6"}, {99999.95, "100000,0", "100000.0"},
-        {52.0 * 150 / 100, "78,0", "78.0"}, {0.1 + 0.2, "0,3", "0.3"},
+        {0.35, "0,4", "0.4"},
+        {4.35, "4,4", "4.4"},
+        {-0.05, "-0,1", "-0.1"},
+        {2.25, "2,3", "2.3"},
+        {1.45, "1,5", "1.5"},
+        {0.05, "0,1", "0.1"},
+        {0, "0,0", "0.0"},
+        {-0.04, "0,0", "0.0"},
+        {12.0, "12,0", "12.0"},
+        {1234.56, "1234,6", "1234.6"},
+        {99999.95, "100000,0", "100000.0"},
+        {52.0 * 150 / 100, "78,0", "78.0"},
+        {0.1 + 0.2, "0,3", "0.3"},
         {-12.345, "-12,3", "-12.3"},
     };
     for (const Row &r : rows) {
@@ -179,10 +187,10 @@ void NumbersTest::centring_data()
     QTest::addColumn<int>("outer");
     QTest::addColumn<int>("inner");
     QTest::addColumn<int>("result");
-    QTest::newRow("Part 1.3 example") << 100 << 866 << 295 << 386; // 285.5 -> 286
+    QTest::newRow("Part 1.3 example") << 100 << 866 << 295 << 386;  // 285.5 -> 286
     QTest::newRow("half down to even") << 100 << 866 << 289 << 388; // 288.5 -> 288
     QTest::newRow("no half") << 0 << 300 << 100 << 100;
-    QTest::newRow("wider box") << 100 << 200 << 301 << 50; // -50.5 -> -50
+    QTest::newRow("wider box") << 100 << 200 << 301 << 50;    // -50.5 -> -50
     QTest::newRow("negative half") << 0 << 200 << 303 << -52; // -51.5 -> -52
 }
 
@@ -277,8 +285,7 @@ void NumbersTest::strToFloat()
         StrToFloat(text);
         QFAIL("no error");
     } catch (const EConvertError &e) {
-        QCOMPARE(e.Message(),
-                 QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        QCOMPARE(e.Message(), QStringLiteral("'%1' is not a valid floating point value").arg(text));
     }
 }
 
@@ -307,20 +314,32 @@ void NumbersTest::errorReportText_data()
 {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letter") << "Range check error" << "Range check error.";
-    QTest::newRow("Cyrillic") << "Ошибка базы" << "Ошибка базы.";
+    QTest::newRow("letter") << "Range check error"
+                            << "Range check error.";
+    QTest::newRow("Cyrillic") << "Ошибка базы"
+                              << "Ошибка базы.";
     QTest::newRow("quote inside") << "'abc' is not a valid integer value"
                                   << "'abc' is not a valid integer value.";
-    QTest::newRow("digit") << "код 5" << "код 5.";
-    QTest::newRow("colon sorts after") << "Ошибка:" << "Ошибка:.";
-    QTest::newRow("slash sorts after") << "a/" << "a/.";
-    QTest::newRow("full stop") << "Готово." << "Готово.";
-    QTest::newRow("blank") << "Готово " << "Готово ";
-    QTest::newRow("apostrophe") << "'x'" << "'x'";
-    QTest::newRow("comma") << "раз," << "раз,";
-    QTest::newRow("exclamation") << "Стоп!" << "Стоп!";
-    QTest::newRow("closing bracket") << "(там)" << "(там)";
-    QTest::newRow("hyphen") << "a-" << "a-";
+    QTest::newRow("digit") << "код 5"
+                           << "код 5.";
+    QTest::newRow("colon sorts after") << "Ошибка:"
+                                       << "Ошибка:.";
+    QTest::newRow("slash sorts after") << "a/"
+                                       << "a/.";
+    QTest::newRow("full stop") << "Готово."
+                               << "Готово.";
+    QTest::newRow("blank") << "Готово "
+                           << "Готово ";
+    QTest::newRow("apostrophe") << "'x'"
+                                << "'x'";
+    QTest::newRow("comma") << "раз,"
+                           << "раз,";
+    QTest::newRow("exclamation") << "Стоп!"
+                                 << "Стоп!";
+    QTest::newRow("closing bracket") << "(там)"
+                                     << "(там)";
+    QTest::newRow("hyphen") << "a-"
+                            << "a-";
 }
 
 void NumbersTest::errorReportText()

@@ -151,8 +151,8 @@ void SettingsTest::writeFails()
     QCOMPARE(ReadIni(ini, "lvRac", "CB1", "1"), QStringLiteral("1"));
     if (how == "readonly") {
         QVERIFY(!QFile::exists(ini));
-        QFile::setPermissions(folder.File("ro"), QFile::ReadOwner | QFile::WriteOwner |
-                                                     QFile::ExeOwner);
+        QFile::setPermissions(folder.File("ro"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 }
 

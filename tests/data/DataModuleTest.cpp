@@ -31,9 +31,8 @@ void DataModuleTest::columnOrder_data()
 {
     QTest::addColumn<QString>("table");
     QTest::addColumn<QStringList>("columns");
-    QTest::newRow("tab_prod") << "tab_prod"
-                              << QStringList{"id_prod", "naim_prod", "kkal", "bel", "zir", "ugl",
-                                             "id_grup"};
+    QTest::newRow("tab_prod") << "tab_prod" << QStringList{"id_prod", "naim_prod", "kkal",   "bel",
+                                                           "zir",     "ugl",       "id_grup"};
     // Only the first two places are binding; the others are as the schema lays them.
     QTest::newRow("tab_grup") << "tab_grup"
                               << QStringList{"id_grup", "naim_grup", "num_tv", "id_parent"};
@@ -41,10 +40,10 @@ void DataModuleTest::columnOrder_data()
                               << QStringList{"id_mif", "id_prod", "naim_mera", "g_mera",
                                              "kkal_mera"};
     QTest::newRow("tab_nazv_rac") << "tab_nazv_rac" << QStringList{"id", "naim_rac"};
-    QTest::newRow("tab_racion")
-        << "tab_racion"
-        << QStringList{"id_mif", "id_rac", "vremy", "id_prod", "flag", "g", "id_porc",
-                       "kol_porc", "kkal", "bel", "zir", "ugl"};
+    QTest::newRow("tab_racion") << "tab_racion"
+                                << QStringList{"id_mif", "id_rac", "vremy",   "id_prod",
+                                               "flag",   "g",      "id_porc", "kol_porc",
+                                               "kkal",   "bel",    "zir",     "ugl"};
 }
 
 void DataModuleTest::columnOrder()
@@ -96,15 +95,18 @@ void DataModuleTest::keysAlwaysGrow_data()
     QTest::addColumn<QString>("insert");
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("key");
-    QTest::newRow("tab_nazv_rac")
-        << "INSERT INTO tab_nazv_rac(naim_rac) VALUES('Рацион')" << "tab_nazv_rac" << "id";
+    QTest::newRow("tab_nazv_rac") << "INSERT INTO tab_nazv_rac(naim_rac) VALUES('Рацион')"
+                                  << "tab_nazv_rac"
+                                  << "id";
     QTest::newRow("tab_prod") << "INSERT INTO tab_prod(naim_prod,kkal,bel,zir,ugl,id_grup) "
                                  "VALUES('Сыр',364,23.2,29.5,0,3)"
-                              << "tab_prod" << "id_prod";
+                              << "tab_prod"
+                              << "id_prod";
     QTest::newRow("tab_racion")
         << "INSERT INTO tab_racion(id_rac,vremy,id_prod,flag,g,id_porc,kol_porc,kkal,bel,zir,"
            "ugl) VALUES(1,0.5,1,1,100,0,0,52,2.8,2.5,4.7)"
-        << "tab_racion" << "id_mif";
+        << "tab_racion"
+        << "id_mif";
 }
 
 void DataModuleTest::keysAlwaysGrow()
@@ -117,7 +119,8 @@ void DataModuleTest::keysAlwaysGrow()
     const auto insertAndMax = [&] {
         dm.qSaveRac.SetSQL(insert);
         dm.qSaveRac.ExecSQL();
-        // What saving a ration and making a ready dish run right after an insert to learn the new key.
+        // What saving a ration and making a ready dish run right after an insert to learn the new
+        // key.
         dm.SQL1.SetSQL(QStringLiteral("SELECT max(%1) FROM %2").arg(key, table));
         dm.SQL1.Open();
         return dm.SQL1.Field(0).toLongLong();
@@ -263,7 +266,8 @@ void DataModuleTest::tableProdPostsByKeyOnly()
     dm.ADOTrans.Close();
     QCOMPARE(SqlColumn(db, "SELECT naim_prod FROM tab_prod ORDER BY id_prod"),
              (QVariantList{QStringLiteral("Пирог с капустой"), QStringLiteral("Соседний")}));
-    const double stored = SqlColumn(db, "SELECT kkal FROM tab_prod WHERE id_prod=1").first().toDouble();
+    const double stored =
+        SqlColumn(db, "SELECT kkal FROM tab_prod WHERE id_prod=1").first().toDouble();
     QCOMPARE(stored, 7.0 / 3.0); // exact: bound, never written as text
     QCOMPARE(SqlColumn(db, "SELECT bel FROM tab_prod WHERE id_prod=1").first().toDouble(), 0.1);
     QCOMPARE(SqlColumn(db, "SELECT kkal FROM tab_prod WHERE id_prod=2").first().toDouble(), 1.0);

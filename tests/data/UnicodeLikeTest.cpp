@@ -1,27 +1,27 @@
 // LIKE as the user reads it, through the data module's statements: letter case ignored for
 // Cyrillic and Latin, ё equal to е, "%" any run, "_" one character, ESCAPE for literals.
+#include "UnicodeLike.h"
 #include "TestSupport.h"
 #include "UDM.h"
-#include "UnicodeLike.h"
 
 #include <QtTest>
 
 namespace {
 
 const QStringList kNames = {
-    QStringLiteral("Молоко 2,5%"),       // 1
-    QStringLiteral("молоко топлёное"),   // 2
-    QStringLiteral("МОЛОКО СГУЩЁННОЕ"),  // 3
-    QStringLiteral("ёжик в тумане"),     // 4
-    QStringLiteral("Ежик"),              // 5
-    QStringLiteral("Скидка 100%"),       // 6
-    QStringLiteral("Скидка 1000"),       // 7
-    QStringLiteral("кот"),               // 8
-    QStringLiteral("кит"),               // 9
-    QStringLiteral("кт"),                // 10
-    QStringLiteral("Apple Pie"),         // 11
-    QStringLiteral("под_чёркнутый"),     // 12
-    QStringLiteral("подчёркнутый"),      // 13
+    QStringLiteral("Молоко 2,5%"),      // 1
+    QStringLiteral("молоко топлёное"),  // 2
+    QStringLiteral("МОЛОКО СГУЩЁННОЕ"), // 3
+    QStringLiteral("ёжик в тумане"),    // 4
+    QStringLiteral("Ежик"),             // 5
+    QStringLiteral("Скидка 100%"),      // 6
+    QStringLiteral("Скидка 1000"),      // 7
+    QStringLiteral("кот"),              // 8
+    QStringLiteral("кит"),              // 9
+    QStringLiteral("кт"),               // 10
+    QStringLiteral("Apple Pie"),        // 11
+    QStringLiteral("под_чёркнутый"),    // 12
+    QStringLiteral("подчёркнутый"),     // 13
 };
 
 using Ids = QList<int>;
@@ -68,26 +68,46 @@ void UnicodeLikeTest::throughStatements_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("escape"); // empty: no ESCAPE clause
     QTest::addColumn<Ids>("expected");
-    QTest::newRow("small letters") << "%молоко%" << "" << Ids{1, 2, 3};
-    QTest::newRow("capitals") << "%МОЛОКО%" << "" << Ids{1, 2, 3};
-    QTest::newRow("mixed, at the start") << "Молоко%" << "" << Ids{1, 2, 3};
-    QTest::newRow("е finds ё") << "%сгущенное" << "" << Ids{3};
-    QTest::newRow("ё finds е") << "ёжик" << "" << Ids{5};
-    QTest::newRow("ежик finds both") << "ежик%" << "" << Ids{4, 5};
-    QTest::newRow("ЁЖИК finds both") << "%ЁЖИК%" << "" << Ids{4, 5};
-    QTest::newRow("whole text only") << "молоко" << "" << Ids{};
-    QTest::newRow("percent is a wildcard") << "%100%" << "" << Ids{6, 7};
-    QTest::newRow("escaped percent") << "%100!%" << "!" << Ids{6};
-    QTest::newRow("escaped percent, backslash") << "%100\\%" << "\\" << Ids{6};
-    QTest::newRow("escaped percent inside") << "%2,5!%%" << "!" << Ids{1};
-    QTest::newRow("underscore is one character") << "к_т" << "" << Ids{8, 9};
-    QTest::newRow("percent may be empty") << "к%т" << "" << Ids{8, 9, 10};
-    QTest::newRow("escaped underscore") << "под!_%" << "!" << Ids{12};
-    QTest::newRow("underscore any") << "под_%" << "" << Ids{12, 13};
-    QTest::newRow("Latin capitals") << "%APPLE%" << "" << Ids{11};
-    QTest::newRow("Latin small") << "apple pie" << "" << Ids{11};
-    QTest::newRow("everything") << "%" << "" << Ids{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
-    QTest::newRow("nothing") << "" << "" << Ids{};
+    QTest::newRow("small letters") << "%молоко%"
+                                   << "" << Ids{1, 2, 3};
+    QTest::newRow("capitals") << "%МОЛОКО%"
+                              << "" << Ids{1, 2, 3};
+    QTest::newRow("mixed, at the start") << "Молоко%"
+                                         << "" << Ids{1, 2, 3};
+    QTest::newRow("е finds ё") << "%сгущенное"
+                               << "" << Ids{3};
+    QTest::newRow("ё finds е") << "ёжик"
+                               << "" << Ids{5};
+    QTest::newRow("ежик finds both") << "ежик%"
+                                     << "" << Ids{4, 5};
+    QTest::newRow("ЁЖИК finds both") << "%ЁЖИК%"
+                                     << "" << Ids{4, 5};
+    QTest::newRow("whole text only") << "молоко"
+                                     << "" << Ids{};
+    QTest::newRow("percent is a wildcard") << "%100%"
+                                           << "" << Ids{6, 7};
+    QTest::newRow("escaped percent") << "%100!%"
+                                     << "!" << Ids{6};
+    QTest::newRow("escaped percent, backslash") << "%100\\%"
+                                                << "\\" << Ids{6};
+    QTest::newRow("escaped percent inside") << "%2,5!%%"
+                                            << "!" << Ids{1};
+    QTest::newRow("underscore is one character") << "к_т"
+                                                 << "" << Ids{8, 9};
+    QTest::newRow("percent may be empty") << "к%т"
+                                          << "" << Ids{8, 9, 10};
+    QTest::newRow("escaped underscore") << "под!_%"
+                                        << "!" << Ids{12};
+    QTest::newRow("underscore any") << "под_%"
+                                    << "" << Ids{12, 13};
+    QTest::newRow("Latin capitals") << "%APPLE%"
+                                    << "" << Ids{11};
+    QTest::newRow("Latin small") << "apple pie"
+                                 << "" << Ids{11};
+    QTest::newRow("everything") << "%"
+                                << "" << Ids{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+    QTest::newRow("nothing") << ""
+                             << "" << Ids{};
 }
 
 void UnicodeLikeTest::throughStatements()
@@ -139,17 +159,39 @@ void UnicodeLikeTest::function_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("escape");
     QTest::addColumn<bool>("matches");
-    QTest::newRow("case") << "ЩИ" << "щи" << "" << true;
-    QTest::newRow("ё/е") << "ЕЛКА" << "ёлка" << "" << true;
-    QTest::newRow("Ё/е") << "Ёлка" << "ЕЛКА" << "" << true;
-    QTest::newRow("different") << "щи" << "ши" << "" << false;
-    QTest::newRow("backtracking") << "%аба%аба" << "абабабаабаба" << "" << true;
-    QTest::newRow("backtracking fails") << "%аба%абв" << "абабабаабаба" << "" << false;
-    QTest::newRow("many percents") << "%%%" << "" << "" << true;
-    QTest::newRow("underscore needs a char") << "_" << "" << "" << false;
-    QTest::newRow("escaped escape") << "a!!b" << "a!b" << "!" << true;
-    QTest::newRow("escaped letter") << "!щи" << "ЩИ" << "!" << true;
-    QTest::newRow("trailing text") << "ab" << "abc" << "" << false;
+    QTest::newRow("case") << "ЩИ"
+                          << "щи"
+                          << "" << true;
+    QTest::newRow("ё/е") << "ЕЛКА"
+                         << "ёлка"
+                         << "" << true;
+    QTest::newRow("Ё/е") << "Ёлка"
+                         << "ЕЛКА"
+                         << "" << true;
+    QTest::newRow("different") << "щи"
+                               << "ши"
+                               << "" << false;
+    QTest::newRow("backtracking") << "%аба%аба"
+                                  << "абабабаабаба"
+                                  << "" << true;
+    QTest::newRow("backtracking fails") << "%аба%абв"
+                                        << "абабабаабаба"
+                                        << "" << false;
+    QTest::newRow("many percents") << "%%%"
+                                   << ""
+                                   << "" << true;
+    QTest::newRow("underscore needs a char") << "_"
+                                             << ""
+                                             << "" << false;
+    QTest::newRow("escaped escape") << "a!!b"
+                                    << "a!b"
+                                    << "!" << true;
+    QTest::newRow("escaped letter") << "!щи"
+                                    << "ЩИ"
+                                    << "!" << true;
+    QTest::newRow("trailing text") << "ab"
+                                   << "abc"
+                                   << "" << false;
 }
 
 void UnicodeLikeTest::function()

@@ -30,12 +30,12 @@ public:
 
 // main() for a test of windows: our application object, so that errors escaping a handler
 // reach the general error report as they do in the program.
-#define SYTOMIR_GUI_TEST_MAIN(TestClass)                                                      \
-    int main(int argc, char **argv)                                                           \
-    {                                                                                         \
-        TApplication app(argc, argv);                                                         \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                              \
-        TestClass tc;                                                                         \
-        QTEST_SET_MAIN_SOURCE_PATH                                                            \
-        return QTest::qExec(&tc, argc, argv);                                                 \
+#define SYTOMIR_GUI_TEST_MAIN(TestClass)                                                           \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        TApplication app(argc, argv);                                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestClass tc;                                                                              \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
     }

@@ -14,7 +14,7 @@ public:
     enum DbKind { EmptyDb, ShippedDb, NoDb };
     explicit TestFolder(DbKind kind = EmptyDb);
     ~TestFolder();
-    QString Path() const;          // with a trailing separator
+    QString Path() const; // with a trailing separator
     QString File(const QString &name) const;
 
 private:
@@ -23,6 +23,5 @@ private:
 
 // Runs one statement on a connection of its own (outside DM) and returns the first column
 // of every row; for seeding and checking a test database.
-QVariantList SqlColumn(const QString &dbFile, const QString &sql,
-                       const QVariantList &params = {});
+QVariantList SqlColumn(const QString &dbFile, const QString &sql, const QVariantList &params = {});
 void SqlExec(const QString &dbFile, const QString &sql, const QVariantList &params = {});
