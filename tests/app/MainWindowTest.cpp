@@ -1,4 +1,4 @@
-// The main window's frame (Part 1.2): resizing, the screen adaptation, and the start with
+// The main window's frame: resizing, the screen adaptation, and the start with
 // settings or without a database, on the real windows offscreen.
 #include "Forms.h"
 #include "GuiSupport.h"
@@ -16,7 +16,7 @@
 
 namespace {
 
-// A control of a window by its spec name, as an outside test driver finds it.
+// A control of a window by its design name, as an outside test driver finds it.
 template <class T = QWidget> T *C(const QWidget *window, const char *name)
 {
     T *w = window->findChild<T *>(QString::fromLatin1(name));
@@ -94,7 +94,7 @@ void MainWindowTest::canResize_data()
     QTest::addColumn<int>("outer");
     QTest::addColumn<int>("groups");
     QTest::addColumn<int>("products");
-    QTest::newRow("Part 1.2 example") << 1000 << 480 << 518;
+    QTest::newRow("outer width 1000") << 1000 << 480 << 518;
     QTest::newRow("odd width") << 1001 << 480 << 519;
     QTest::newRow("designed width") << 866 << 413 << 451;
     QTest::newRow("wide") << 1920 << 940 << 978;

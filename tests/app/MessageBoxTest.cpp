@@ -1,4 +1,4 @@
-// The two message boxes (Part 1.3) and the general error report (Part 1.2), shown for real
+// The two message boxes and the general error report, shown for real
 // offscreen and answered from a timer.
 #include "Errors.h"
 #include "GuiSupport.h"
@@ -79,7 +79,7 @@ void MessageBoxTest::cleanup()
 
 void MessageBoxTest::centreOverRectangle()
 {
-    // Part 1.3's example: a box 295 pixels wide over a window 866 wide at left 100.
+    // A box 295 pixels wide over a window 866 wide at left 100.
     // The box's outer size counts its frame, known to the platform window.
     QWidget box;
     box.winId();

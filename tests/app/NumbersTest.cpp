@@ -187,8 +187,8 @@ void NumbersTest::centring_data()
     QTest::addColumn<int>("outer");
     QTest::addColumn<int>("inner");
     QTest::addColumn<int>("result");
-    QTest::newRow("Part 1.3 example") << 100 << 866 << 295 << 386;  // 285.5 -> 286
-    QTest::newRow("half down to even") << 100 << 866 << 289 << 388; // 288.5 -> 288
+    QTest::newRow("866 wide at 100, box 295") << 100 << 866 << 295 << 386; // 285.5 -> 286
+    QTest::newRow("half down to even") << 100 << 866 << 289 << 388;        // 288.5 -> 288
     QTest::newRow("no half") << 0 << 300 << 100 << 100;
     QTest::newRow("wider box") << 100 << 200 << 301 << 50;    // -50.5 -> -50
     QTest::newRow("negative half") << 0 << 200 << 303 << -52; // -51.5 -> -52

@@ -1,4 +1,4 @@
-// The settings file (Part 1.3): ReadIni's defaults and odd values, WriteIni creating the
+// The settings file: ReadIni's defaults and odd values, WriteIni creating the
 // file and failing quietly where it cannot write.
 #include "TestSupport.h"
 #include "UMy.h"
@@ -86,7 +86,7 @@ void SettingsTest::writeCreatesFile()
 {
     TestFolder folder(TestFolder::NoDb);
     const QString ini = folder.File("setting.ini");
-    // The order in which closing the main window writes them (Part 2.4).
+    // The order in which closing the main window writes them.
     const QList<QPair<QString, QString>> keys = {
         {"CB1", "1"}, {"CB2", "0"}, {"CB4", "1"}, {"CB3", "0"}};
     for (const auto &[key, value] : keys)

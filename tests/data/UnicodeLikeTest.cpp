@@ -133,7 +133,7 @@ void UnicodeLikeTest::throughStatements()
 
 void UnicodeLikeTest::literalPatternInText()
 {
-    // Part 5.1 writes the search text into the statement between "%" wildcards.
+    // The product search writes the search text into the statement between "%" wildcards.
     TQuery &q = fDm->SQL1;
     q.SetSQL(QStringLiteral("SELECT count(*) FROM tab_prod tp INNER JOIN tab_grup tg "
                             "ON tp.id_grup=tg.id_grup WHERE tp.naim_prod LIKE '%ЁЖ%'"));
