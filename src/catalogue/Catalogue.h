@@ -6,8 +6,8 @@
 #include <QtGlobal>
 
 // Catalogue logic that needs no window: the group hierarchy in display order, the texts of
-// the group chooser and of the measures dialog, the numeric input filters and the kcal
-// arithmetic of products and measures.
+// the group chooser and of the measures dialog, and the kcal arithmetic of products and
+// measures.
 
 // One row of tab_grup as the tree needs it.
 struct TGrupRow {
@@ -35,21 +35,6 @@ QString GroupChooserText(const QString &parentName, const QString &name);
 
 // Caption of the measures dialog for a product.
 QString MeasuresCaption(const QString &productName);
-
-// Typed characters of numeric fields. Each returns the character to put into the field
-// (the key itself, or the locale's decimal separator for "." and ","), or a null QChar when
-// the key is refused. `text` is the field's text before the key.
-//
-// Product editor fields: digits, the separator and the exponent letters E and e; "+" and "-"
-// and every other printable character are refused; control characters pass.
-QChar FloatFieldChar(QChar key, const QString &text);
-// Kcal of a measure: digits, the separator and Backspace; everything else is refused.
-QChar DecimalChar(QChar key, const QString &text);
-// Grams of a measure: digits and Backspace; everything else is refused.
-QChar WholeChar(QChar key);
-
-// The text cut to at most one character after the locale's decimal separator (not rounded).
-QString CutToOneDecimal(const QString &text);
 
 // Kcal of `grams` of a product with `kkalPer100` kcal per 100 g (not rounded).
 double MeasureKcal(double grams, double kkalPer100);

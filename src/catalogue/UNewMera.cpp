@@ -4,13 +4,13 @@
 #include "Catalogue.h"
 #include "KeyPress.h"
 #include "ListView.h"
+#include "NumberInput.h"
 #include "Numbers.h"
 #include "UDM.h"
 #include "UMain.h"
 #include "UMessage.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFocusEvent>
 #include <limits>
 
@@ -248,31 +248,12 @@ void TfNewMera::ButOK1Click()
 
 bool TfNewMera::EdGrammKeyPress(QKeyEvent *event)
 {
-    const QChar key = TypedChar(event);
-    if (key.isNull())
-        return false;
-    if (WholeChar(key).isNull()) {
-        QApplication::beep();
-        return true;
-    }
-    return false;
+    return FilterWholeKey(event);
 }
 
 bool TfNewMera::EdKkalKeyPress(QKeyEvent *event)
 {
-    const QChar key = TypedChar(event);
-    if (key.isNull())
-        return false;
-    const QChar typed = DecimalChar(key, ui->EdKkal->text());
-    if (typed.isNull()) {
-        QApplication::beep();
-        return true;
-    }
-    if (typed != key) {
-        ui->EdKkal->insert(QString(typed));
-        return true;
-    }
-    return false;
+    return FilterDecimalKey(ui->EdKkal, event);
 }
 
 void TfNewMera::EdKkalChange()

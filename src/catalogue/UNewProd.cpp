@@ -4,6 +4,7 @@
 #include "Catalogue.h"
 #include "KeyPress.h"
 #include "ListView.h"
+#include "NumberInput.h"
 #include "Numbers.h"
 #include "Paths.h"
 #include "UDM.h"
@@ -252,23 +253,6 @@ void TfNewProd::XiButton1Click()
     fNewMera->exec();
 }
 
-bool TfNewProd::FilterNumber(QLineEdit *edit, QKeyEvent *event)
-{
-    const QChar key = TypedChar(event);
-    if (key.isNull())
-        return false;
-    const QChar typed = FloatFieldChar(key, edit->text());
-    if (typed.isNull()) {
-        QApplication::beep();
-        return true;
-    }
-    if (typed != key) {
-        edit->insert(QString(typed));
-        return true;
-    }
-    return false;
-}
-
 bool TfNewProd::DBEdNaimKeyPress(QKeyEvent *event)
 {
     if (!IsEnter(event))
@@ -286,7 +270,7 @@ bool TfNewProd::DBEdKKalKeyPress(QKeyEvent *event)
             ui->ButOK->setFocus();
         return true;
     }
-    return FilterNumber(ui->DBEdKKal, event);
+    return FilterFloatKey(ui->DBEdKKal, event);
 }
 
 bool TfNewProd::DBEdBKeyPress(QKeyEvent *event)
@@ -296,7 +280,7 @@ bool TfNewProd::DBEdBKeyPress(QKeyEvent *event)
             ui->DBEdZ->setFocus();
         return true;
     }
-    return FilterNumber(ui->DBEdB, event);
+    return FilterFloatKey(ui->DBEdB, event);
 }
 
 bool TfNewProd::DBEdZKeyPress(QKeyEvent *event)
@@ -306,7 +290,7 @@ bool TfNewProd::DBEdZKeyPress(QKeyEvent *event)
             ui->DBEdU->setFocus();
         return true;
     }
-    return FilterNumber(ui->DBEdZ, event);
+    return FilterFloatKey(ui->DBEdZ, event);
 }
 
 bool TfNewProd::DBEdUKeyDown(QKeyEvent *event)
@@ -323,7 +307,7 @@ bool TfNewProd::DBEdUKeyPress(QKeyEvent *event)
         ui->ButOK->setFocus();
         return true;
     }
-    return FilterNumber(ui->DBEdU, event);
+    return FilterFloatKey(ui->DBEdU, event);
 }
 
 void TfNewProd::CutNumber(QLineEdit *edit)

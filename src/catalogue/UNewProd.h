@@ -59,7 +59,6 @@ private:
     // read ends the handler with the conversion error.
     void UpdateRecord();
     void ApplyHeight();
-    bool FilterNumber(QLineEdit *edit, QKeyEvent *event);
     void CutNumber(QLineEdit *edit);
 
     // The user typed into the kcal field since the editor was shown.

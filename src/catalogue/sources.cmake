@@ -3,7 +3,6 @@ list(APPEND SYTOMIR_CORE_SOURCES
 list(APPEND SYTOMIR_GUI_SOURCES
     catalogue/UMainCatalogue.cpp
     catalogue/GrupTree.h catalogue/GrupTree.cpp
-    catalogue/KeyPress.h
     catalogue/UNewProd.h catalogue/UNewProd.cpp catalogue/UNewProd.ui
     catalogue/UNewMera.h catalogue/UNewMera.cpp catalogue/UNewMera.ui
     catalogue/UNewGrup.h catalogue/UNewGrup.cpp catalogue/UNewGrup.ui

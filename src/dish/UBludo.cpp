@@ -1,6 +1,7 @@
 #include "UBludo.h"
 #include "ui_UBludo.h"
 
+#include "KeyPress.h"
 #include "ListView.h"
 #include "Numbers.h"
 #include "ReadyDish.h"
@@ -11,7 +12,6 @@
 #include "UPorc.h"
 #include "ui_UMain.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QKeyEvent>
 
@@ -63,12 +63,7 @@ void TfBludo::RGClick()
 
 bool TfBludo::EdGrammKeyPress(QKeyEvent *event)
 {
-    const QString text = event->text();
-    if (text.isEmpty() || text.at(0).isDigit() || text.at(0) == QLatin1Char('\b') ||
-        text.at(0) < QLatin1Char(' '))
-        return false;
-    QApplication::beep();
-    return true;
+    return FilterWholeKey(event);
 }
 
 void TfBludo::ButOKClick()

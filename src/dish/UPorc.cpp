@@ -1,13 +1,13 @@
 #include "UPorc.h"
 #include "ui_UPorc.h"
 
+#include "KeyPress.h"
 #include "Numbers.h"
 #include "ReadyDish.h"
 #include "UMain.h"
 #include "UMessage.h"
 #include "ui_UMain.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QTreeWidgetItemIterator>
 
@@ -73,12 +73,7 @@ void TfPorc::UDClick(bool up)
 
 bool TfPorc::EdGrammKeyPress(QKeyEvent *event)
 {
-    const QString text = event->text();
-    if (text.isEmpty() || text.at(0).isDigit() || text.at(0) == QLatin1Char('\b') ||
-        text.at(0) < QLatin1Char(' '))
-        return false;
-    QApplication::beep();
-    return true;
+    return FilterWholeKey(event);
 }
 
 void TfPorc::ButOKClick()

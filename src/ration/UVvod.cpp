@@ -2,6 +2,7 @@
 #include "ui_UVvod.h"
 
 #include "Errors.h"
+#include "KeyPress.h"
 #include "ListView.h"
 #include "Numbers.h"
 #include "UDM.h"
@@ -17,35 +18,6 @@ TfVvod *fVvod = nullptr;
 
 const QString VvodAddCaption = QStringLiteral("Занести продукт в рацион");
 const QString VvodEditCaption = QStringLiteral("Изменение продукта в рационе");
-
-namespace {
-
-bool IsEnter(const QKeyEvent *event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-// A typed character, as opposed to a key that moves, deletes or belongs to the dialog
-// (Escape, Tab): only typed characters go through the fields' filters.
-bool IsTyped(const QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-        return false;
-    default:
-        return !event->text().isEmpty();
-    }
-}
-
-bool IsDigitOrBackspace(QChar c)
-{
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('\b');
-}
-
-} // namespace
 
 TfVvod::TfVvod(QWidget *parent) : QDialog(parent), ui(new Ui::TfVvod)
 {
@@ -226,22 +198,12 @@ void TfVvod::EdGrammKeyDown(QKeyEvent *event)
 
 bool TfVvod::EdGrammKeyPress(QKeyEvent *event)
 {
-    return IsTyped(event) && !IsDigitOrBackspace(event->text().at(0));
+    return FilterWholeKey(event);
 }
 
 bool TfVvod::EDMeraKeyPress(QKeyEvent *event)
 {
-    if (!IsTyped(event))
-        return false;
-    const QChar c = event->text().at(0);
-    if (IsDigitOrBackspace(c))
-        return false;
-    if (c == QLatin1Char(',') || c == QLatin1Char('.')) {
-        const QChar sep = DecimalSeparator();
-        if (!ui->EDMera->text().contains(sep))
-            ui->EDMera->insert(QString(sep));
-    }
-    return true;
+    return FilterDecimalKey(ui->EDMera, event);
 }
 
 void TfVvod::showEvent(QShowEvent *event)

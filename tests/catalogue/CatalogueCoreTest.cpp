@@ -2,6 +2,7 @@
 // the numeric key filters with the one-decimal cut, and the grams/kcal arithmetic.
 #include "Catalogue.h"
 #include "Errors.h"
+#include "NumberInput.h"
 
 #include <QLocale>
 #include <QtTest>
