@@ -2,6 +2,7 @@
 
 #include "Forms.h"
 #include "Paths.h"
+#include "UDM.h"
 #include "UMain.h"
 
 #include <QApplication>
@@ -70,4 +71,21 @@ BenchModalsAllowed::BenchModalsAllowed()
 BenchModalsAllowed::~BenchModalsAllowed()
 {
     --gModalsAllowed;
+}
+
+TArraySave BenchRation1000()
+{
+    TQuery &q = DM->qSaveRac;
+    q.SetSQL(QStringLiteral("SELECT id_prod, id_mif, g_mera FROM tab_mera WHERE id_mif % 97 = 0 "
+                            "ORDER BY id_mif LIMIT 1000"));
+    q.Open();
+    TArraySave rac;
+    for (int i = 0; !q.Eof(); q.Next(), ++i) {
+        const double vremy = (6 * 60 + (i / 40) * 30) / 1440.0;
+        const TProdValues p{170, 5, 3, 20};
+        rac.append(i % 4 != 0 ? GrammEntry(vremy, q.Field(0).toInt(), 50 + i % 200, p)
+                              : PorcEntry(vremy, q.Field(0).toInt(), 1.5, q.Field(1).toInt(),
+                                          q.Field(2).toInt(), 0, p));
+    }
+    return rac;
 }

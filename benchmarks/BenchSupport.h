@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UMy.h"
+
 // Shared ground for the benchmarks. A benchmark source holds only BENCHMARK functions; main()
 // (BenchMain.cpp) makes our application object offscreen and runs them.
 //
@@ -63,3 +65,7 @@ public:
     BenchModalsAllowed();
     ~BenchModalsAllowed();
 };
+
+// A ration of 1 000 entries in 25 meals of 40 over products spread through the catalogue,
+// each product once; every fourth entry is in portions of a measure of its product.
+TArraySave BenchRation1000();

@@ -19,25 +19,6 @@
 
 namespace {
 
-// 1 000 entries in 25 meals of 40, over products spread through the catalogue, each product
-// once; every fourth entry is in portions of a measure of its product.
-TArraySave Ration1000()
-{
-    TQuery &q = DM->qSaveRac;
-    q.SetSQL(QStringLiteral("SELECT id_prod, id_mif, g_mera FROM tab_mera WHERE id_mif % 97 = 0 "
-                            "ORDER BY id_mif LIMIT 1000"));
-    q.Open();
-    TArraySave rac;
-    for (int i = 0; !q.Eof(); q.Next(), ++i) {
-        const double vremy = (6 * 60 + (i / 40) * 30) / 1440.0;
-        const TProdValues p{170, 5, 3, 20};
-        rac.append(i % 4 != 0 ? GrammEntry(vremy, q.Field(0).toInt(), 50 + i % 200, p)
-                              : PorcEntry(vremy, q.Field(0).toInt(), 1.5, q.Field(1).toInt(),
-                                          q.Field(2).toInt(), 0, p));
-    }
-    return rac;
-}
-
 template <class T> T *Control(QWidget *window, const char *name)
 {
     return window->findChild<T *>(QString::fromLatin1(name));
@@ -50,7 +31,7 @@ static void BM_PaintRation1000(benchmark::State &state)
 {
     BenchForms forms;
     Control<QCheckBox>(fMain, "CB1")->setChecked(true);
-    ArrSave = Ration1000();
+    ArrSave = BenchRation1000();
     for (auto _ : state) {
         fMain->APaintLVRAc->trigger();
         ProcessEvents();
@@ -66,7 +47,7 @@ static void BM_AddEntryTo1000(benchmark::State &state)
 {
     BenchForms forms;
     Control<QCheckBox>(fMain, "CB1")->setChecked(true);
-    const TArraySave rac = Ration1000();
+    const TArraySave rac = BenchRation1000();
     ArrSave = rac;
     fMain->APaintLVRAc->trigger();
     DM->qSaveRac.SetSQL(QStringLiteral("SELECT id_prod, naim_prod FROM tab_prod WHERE id_prod "

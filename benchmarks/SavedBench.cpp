@@ -22,36 +22,6 @@ namespace {
 const QString SaveCaption = QStringLiteral("Сохранить рацион как");
 const QString LoadCaption = QStringLiteral("Загрузить рацион");
 
-// 1 000 entries in 25 meals of 40, over products spread through the catalogue; every fourth
-// entry is in portions of a measure of its product.
-TArraySave Ration1000()
-{
-    TQuery &q = DM->qSaveRac;
-    q.SetSQL(QStringLiteral("SELECT id_prod, id_mif, g_mera FROM tab_mera WHERE id_mif % 97 = 0 "
-                            "ORDER BY id_mif LIMIT 1000"));
-    q.Open();
-    TArraySave rac;
-    for (int i = 0; !q.Eof(); q.Next(), ++i) {
-        TRacionItem e;
-        e.vremy = (6 * 60 + (i / 40) * 30) / 1440.0;
-        e.id_prod = q.Field(0).toInt();
-        e.flag = i % 4 != 0;
-        if (e.flag) {
-            e.g = 50 + i % 200;
-        } else {
-            e.id_porc = q.Field(1).toInt();
-            e.kol_porc = 1.5;
-            e.g = RoundEven32(1.5 * q.Field(2).toInt());
-        }
-        e.kkal = e.g * 1.7;
-        e.bel = e.g * 0.05;
-        e.zir = e.g * 0.03;
-        e.ugl = e.g * 0.2;
-        rac.append(e);
-    }
-    return rac;
-}
-
 void ShowRation(const TArraySave &rac)
 {
     ArrSave = rac;
@@ -74,7 +44,7 @@ QTreeWidget *Tree()
 static void BM_SaveNewRation1000(benchmark::State &state)
 {
     BenchForms forms;
-    ShowRation(Ration1000());
+    ShowRation(BenchRation1000());
     fSaveRacion->setWindowTitle(SaveCaption);
     int n = 0;
     for (auto _ : state) {
@@ -90,7 +60,7 @@ BENCHMARK(BM_SaveNewRation1000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 static void BM_ReSaveRation1000(benchmark::State &state)
 {
     BenchForms forms;
-    ShowRation(Ration1000());
+    ShowRation(BenchRation1000());
     fVvod->IdRac = SaveNewRacion(QStringLiteral("Замер"), ArrSave);
     for (auto _ : state)
         fMain->ButSaveKakClick();
@@ -104,7 +74,7 @@ BENCHMARK(BM_ReSaveRation1000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 static void BM_LoadRation1000(benchmark::State &state)
 {
     BenchForms forms;
-    ShowRation(Ration1000());
+    ShowRation(BenchRation1000());
     const qint32 id = SaveNewRacion(QStringLiteral("Замер"), ArrSave);
     fSaveRacion->setWindowTitle(LoadCaption);
     fSaveRacion->FormShow();

@@ -42,7 +42,10 @@ bool Apply(QLineEdit *field, QChar key, QChar typed)
 bool FilterWholeKey(const QKeyEvent *event)
 {
     const QChar key = TypedChar(event);
-    return !key.isNull() && Apply(nullptr, key, WholeChar(key));
+    if (key.isNull() || !WholeChar(key).isNull())
+        return false;
+    QApplication::beep();
+    return true;
 }
 
 bool FilterDecimalKey(QLineEdit *field, const QKeyEvent *event)
