@@ -7,6 +7,7 @@ list(APPEND SYTOMIR_GUI_SOURCES
     app/Application.h app/Application.cpp
     app/Forms.h app/Forms.cpp
     app/Anchors.h app/Anchors.cpp
+    app/Redraw.h
     app/ListView.h app/ListView.cpp
     app/KeyPress.h app/KeyPress.cpp
     app/UMain.h app/UMain.cpp app/UMain.ui

@@ -1,22 +1,11 @@
 #pragma once
 
+#include "Redraw.h"
+
 #include <QString>
-#include <QWidget>
 
 class QTreeWidget;
 class QTreeWidgetItem;
-
-// Suspends a widget's redrawing for a scope, also when the scope is left by an error.
-class TRedrawOff {
-public:
-    explicit TRedrawOff(QWidget *widget) : fWidget(widget) { fWidget->setUpdatesEnabled(false); }
-    ~TRedrawOff() { fWidget->setUpdatesEnabled(true); }
-    TRedrawOff(const TRedrawOff &) = delete;
-    TRedrawOff &operator=(const TRedrawOff &) = delete;
-
-private:
-    QWidget *fWidget;
-};
 
 // Reading the group tree TVGrup: each node carries its group's id_grup as data and
 // naim_grup as text. "Display order" is the order of the nodes from the top, depth first.

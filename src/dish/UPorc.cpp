@@ -1,6 +1,7 @@
 #include "UPorc.h"
 #include "ui_UPorc.h"
 
+#include "GrupTree.h"
 #include "KeyPress.h"
 #include "Numbers.h"
 #include "ReadyDish.h"
@@ -9,7 +10,6 @@
 #include "ui_UMain.h"
 
 #include <QKeyEvent>
-#include <QTreeWidgetItemIterator>
 
 TfPorc *fPorc = nullptr;
 
@@ -107,14 +107,8 @@ void TfPorc::ButOKClick()
                                   this);
         });
 
-    QTreeWidget *tree = fMain->ui->TVGrup;
-    tree->setUpdatesEnabled(false);
-    for (QTreeWidgetItemIterator it(tree); *it; ++it)
-        if ((*it)->data(0, Qt::UserRole).toInt() == group) {
-            tree->setCurrentItem(*it);
-            break;
-        }
-    tree->setUpdatesEnabled(true);
+    if (QTreeWidgetItem *node = GrupTree::FindById(fMain->ui->TVGrup, group))
+        fMain->ui->TVGrup->setCurrentItem(node);
     fMain->APaintTVProd->trigger();
     accept();
 }

@@ -7,6 +7,7 @@
 #include "Numbers.h"
 #include "Paths.h"
 #include "RacionList.h"
+#include "Redraw.h"
 #include "UDM.h"
 #include "UDialog.h"
 #include "UMy.h"
@@ -41,18 +42,6 @@ protected:
         option->font.setBold(true);
         option->palette.setColor(QPalette::Text, Qt::blue);
     }
-};
-
-// Suspends the drawing of a list while it is rebuilt, also when the rebuilding stops early.
-class TUpdatesOff {
-public:
-    explicit TUpdatesOff(QWidget *w) : fWidget(w) { fWidget->setUpdatesEnabled(false); }
-    ~TUpdatesOff() { fWidget->setUpdatesEnabled(true); }
-    TUpdatesOff(const TUpdatesOff &) = delete;
-    TUpdatesOff &operator=(const TUpdatesOff &) = delete;
-
-private:
-    QWidget *fWidget;
 };
 
 // The first column of the first row of a look-up on SQL1, or nothing without a row.
@@ -170,7 +159,7 @@ void TfMain::ConnectRation()
 void TfMain::APaintLVRAcExecute()
 {
     {
-        TUpdatesOff suspended(ui->LVRac);
+        TRedrawOff suspended(ui->LVRac);
         // The look-ups share one read transaction (unless the caller has one open): the engine
         // then locks and checks the file once, not once per statement.
         std::optional<TTransaction> reading;
