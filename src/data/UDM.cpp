@@ -127,12 +127,6 @@ void TConnection::RollbackTrans()
         throw EDatabaseError(EngineText(db.lastError()));
 }
 
-void TConnection::CommitIfOpen()
-{
-    if (fInTransaction)
-        CommitTrans();
-}
-
 // --- TTransaction --------------------------------------------------------------------------
 
 TTransaction::TTransaction(TConnection &connection) : fConnection(connection)

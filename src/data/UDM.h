@@ -20,7 +20,6 @@ public:
     TConnection &operator=(const TConnection &) = delete;
 
     void SetDatabaseFile(const QString &path);
-    QString DatabaseFile() const { return fFile; }
     // The open connection; opens it first if needed, EDatabaseError when that fails.
     QSqlDatabase Db();
     bool Connected() const;
@@ -30,8 +29,6 @@ public:
     void CommitTrans();
     void RollbackTrans();
     bool InTransaction() const { return fInTransaction; }
-    // Commits when a transaction is open; otherwise nothing.
-    void CommitIfOpen();
 
     // A compiled statement for this text, kept for the next run of the same text: the ration
     // list and the saving of a ration run one text hundreds of times in a row.
@@ -73,7 +70,6 @@ public:
 
     // Sets the statement text; closes the previous result and forgets bound values.
     void SetSQL(const QString &text);
-    const QString &SQL() const { return fSQL; }
     void Bind(const QString &name, const QVariant &value);
 
     void Open();
@@ -86,7 +82,6 @@ public:
     bool Eof() const { return fPos >= fRows.size(); }
     void First() { fPos = 0; }
     void Next() { ++fPos; }
-    int FieldCount() const { return fNames.size(); }
     // Column of the current row by 0-based position or by name (any letter case).
     QVariant Field(int index) const;
     QVariant FieldByName(const QString &name) const;
@@ -116,7 +111,6 @@ public:
     bool Active() const { return fState != dsInactive; }
     TState State() const { return fState; }
     bool IsEmpty() const { return !fHasRow; }
-    bool Modified() const { return fModified; }
 
     // Makes the row with this key current; false when there is none. A pending edit or
     // insert is stored first if it has changes, and dropped otherwise.
