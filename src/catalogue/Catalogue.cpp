@@ -1,6 +1,7 @@
 #include "Catalogue.h"
 
 #include "Numbers.h"
+#include "UDM.h"
 
 #include <QHash>
 
@@ -41,6 +42,26 @@ QString GroupChooserText(const QString &parentName, const QString &name)
     if (parentName.isNull())
         return name;
     return parentName + QStringLiteral(" : ") + name;
+}
+
+bool GrupNameExists(const QString &name)
+{
+    TQuery &q = DM->SQLGrup;
+    q.SetSQL(QStringLiteral("SELECT * FROM tab_grup WHERE naim_grup=:naim_mera"));
+    q.Bind(QStringLiteral("naim_mera"), name);
+    q.Open();
+    return !q.IsEmpty();
+}
+
+void InsertGrup(const QString &name, int order, int parent)
+{
+    TQuery &q = DM->SQLGrup;
+    q.SetSQL(QStringLiteral("INSERT INTO tab_grup(naim_grup,num_tv,id_parent) "
+                            "VALUES(:naim_mera,:id_prod,:g)"));
+    q.Bind(QStringLiteral("naim_mera"), name);
+    q.Bind(QStringLiteral("id_prod"), order);
+    q.Bind(QStringLiteral("g"), parent);
+    q.ExecSQL();
 }
 
 QString MeasuresCaption(const QString &productName)

@@ -29,6 +29,11 @@ struct TGrupNode {
 // children would repeat the tree without end.
 QList<TGrupNode> GrupDisplayOrder(const QList<TGrupRow> &rows);
 
+// Whether a group or subgroup of this exact name is stored (statement on SQLGrup).
+bool GrupNameExists(const QString &name);
+// Stores a new group (parent 0) or subgroup with its order value among its siblings.
+void InsertGrup(const QString &name, int order, int parent);
+
 // Text of a group chooser item: a group reads its name, a node below it reads
 // "parent : name". A null `parentName` marks a group.
 QString GroupChooserText(const QString &parentName, const QString &name);

@@ -1,6 +1,7 @@
 #include "UNewGrup.h"
 #include "ui_UNewGrup.h"
 
+#include "Catalogue.h"
 #include "GrupTree.h"
 #include "KeyPress.h"
 #include "Numbers.h"
@@ -62,26 +63,16 @@ void TfNewGrup::ButOK1Click()
         FMessage->ShowMessage(QStringLiteral("Укажите название группы продуктов"), this);
         return;
     }
-    if (!selected || name != selected->text(0)) {
-        TQuery &q = DM->SQLGrup;
-        q.SetSQL(QStringLiteral("SELECT * FROM tab_grup WHERE naim_grup=:naim_mera"));
-        q.Bind(QStringLiteral("naim_mera"), name);
-        q.Open();
-        if (!q.IsEmpty() && ui->CBGrup->isHidden()) {
-            FMessage->ShowMessage(
-                QStringLiteral("Группа продуктов с таким названием уже существует"), this);
-            return;
-        }
+    if ((!selected || name != selected->text(0)) && GrupNameExists(name) &&
+        ui->CBGrup->isHidden()) {
+        FMessage->ShowMessage(QStringLiteral("Группа продуктов с таким названием уже существует"),
+                              this);
+        return;
     }
 
     TQuery &q = DM->SQLGrup;
     if (windowTitle() == CaptionNew) {
-        q.SetSQL(QStringLiteral("INSERT INTO tab_grup(naim_grup,num_tv,id_parent) "
-                                "VALUES(:naim_mera,:id_prod,:g)"));
-        q.Bind(QStringLiteral("naim_mera"), name);
-        q.Bind(QStringLiteral("id_prod"), NodeCount(tree));
-        q.Bind(QStringLiteral("g"), 0);
-        q.ExecSQL();
+        InsertGrup(name, NodeCount(tree), 0);
         fMain->APaintTVGrup->trigger();
         SelectNode(tree, LastNode(tree));
         fMain->TVGrupClick();

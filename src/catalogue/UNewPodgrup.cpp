@@ -1,6 +1,7 @@
 #include "UNewPodgrup.h"
 #include "ui_UNewPodgrup.h"
 
+#include "Catalogue.h"
 #include "GrupTree.h"
 #include "KeyPress.h"
 #include "UDM.h"
@@ -97,10 +98,7 @@ void TfNewPodgrup::ButOK1Click()
         q.Bind(QStringLiteral("g"), target);
         q.ExecSQL();
     } else {
-        q.SetSQL(QStringLiteral("SELECT * FROM tab_grup WHERE naim_grup=:naim_mera"));
-        q.Bind(QStringLiteral("naim_mera"), name);
-        q.Open();
-        if (!q.IsEmpty()) {
+        if (GrupNameExists(name)) {
             FMessage->ShowMessage(
                 QStringLiteral("Группа продуктов с таким названием уже существует"), this);
             return;
@@ -108,12 +106,7 @@ void TfNewPodgrup::ButOK1Click()
         QTreeWidgetItem *into = FindById(tree, target);
         if (!into)
             into = tree->topLevelItem(0);
-        q.SetSQL(QStringLiteral("INSERT INTO tab_grup(naim_grup,num_tv,id_parent) "
-                                "VALUES(:naim_mera,:id_prod,:g)"));
-        q.Bind(QStringLiteral("naim_mera"), name);
-        q.Bind(QStringLiteral("id_prod"), into ? into->childCount() : 0);
-        q.Bind(QStringLiteral("g"), target);
-        q.ExecSQL();
+        InsertGrup(name, into ? into->childCount() : 0, target);
     }
     fMain->APaintTVGrup->trigger();
     SelectNode(tree, FindByText(tree, name));
